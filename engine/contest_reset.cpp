@@ -1,0 +1,26 @@
+#include "engine/contest_reset.h"
+
+#include "engine/engine_texts.h"
+#include "engine/log_store.h"
+
+namespace {
+
+void ResetStore(const ResetRecord& reset) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    g_ContestYear = reset.date1.Format(kYearFormat);
+    g_InfoLog.RemoveAll();
+    g_Bands.clear();
+    g_Contestant = reset.myCall;
+    g_BandRows.assign(kBandCount, std::vector<std::string>());
+    for (int i = 0; i < kBandCount; ++i) {
+        g_BandRows[i] = {kBandNames[i], "-", "-", "-", "-"};
+    }
+    g_ReportMode = reset.reportMode;
+}
+
+}  // namespace
+
+int ResetStats(const ResetRecord& reset) {
+    ResetStore(reset);
+    return 1;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/ole_date_time.h"
+
+// One stored QSO.
+struct CInfo {
+    std::string m_Call;
+    std::string m_Prefix;
+    std::string m_Band;
+    std::string m_Mode;
+    std::string m_RstRcvd;
+    std::string m_RstSent;
+    std::string m_ExchRcvd;
+    std::string m_ExchSent;
+    std::string m_MultCode;  // the accepted location code, else empty
+    int32_t m_FreqKHz = 0;
+    COleDateTime m_Time;
+    int32_t m_CodeError = 0;  // 1: the exchange should have been a location code and was not
+};
+
+// The QSO store: records in the order they were added, with the indexes that
+// keep the call check and the refresh independent of the log's size.
+class CInfoLog {
+public:
+    std::size_t GetSize() const { return m_Records.size(); }
+    const CInfo& operator[](std::size_t i) const { return m_Records[i]; }
+
+    void Add(CInfo record);
+    void RemoveAt(std::size_t i);
+    void RemoveAll();
+
+    // A record with this callsign, band and mode.
+    bool HasDuplicate(const std::string& call, const std::string& band,
+                      const std::string& mode) const;
+    // A record in this mode with this country prefix.
+    bool HasCountryInMode(const std::string& mode, const std::string& prefix) const;
+    // Indices of the records with this callsign, in store order.
+    std::vector<std::size_t> IndicesOfCall(const std::string& call) const;
+
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+private:
+    std::size_t IndexOfSerial(uint64_t serial) const;
+    static std::string CountryKey(const std::string& mode, const std::string& prefix);
+
+    std::vector<CInfo> m_Records;
+    std::vector<uint64_t> m_Serials;  // rising with the order, so positions are found by search
+    uint64_t m_NextSerial = 0;
+    std::unordered_map<std::string, std::vector<uint64_t>> m_SerialsByCall;
+    std::unordered_map<std::string, std::size_t> m_CountByCountry;
+};
+
+// An ordered list of distinct strings with a constant-time membership test.
+class CWorkedList {
+public:
+    // Appends the text unless the list holds it; true when appended.
+    bool AddIfNew(const std::string& text);
+    bool Contains(const std::string& text) const { return m_Members.count(text) != 0; }
+    void RemoveAll();
+    std::size_t GetSize() const { return m_Items.size(); }
+    const std::string& operator[](std::size_t i) const { return m_Items[i]; }
+    const std::vector<std::string>& Items() const { return m_Items; }
+
+private:
+    std::vector<std::string> m_Items;
+    std::unordered_set<std::string> m_Members;
+};
+
+constexpr int kBandCount = 6;
+constexpr int kBandRowCells = 5;
+// The bands of the status windows, in row order.
+extern const char* const kBandNames[kBandCount];
+
+// Mode class: 0 for "CW", 1 for every other mode.
+int ModeClass(const std::string& mode);
+
+// Guards every object below. Writers hold it for each whole change; the
+// window thread reads under it. Never call into the window system or COM
+// while holding it.
+extern std::mutex g_StoreLock;
+
+extern CInfoLog g_InfoLog;
+extern std::vector<std::string> g_Bands;
+extern std::vector<std::vector<std::string>> g_BandRows;
+extern CWorkedList g_WorkedDxcc[2];
+extern CWorkedList g_WorkedCodes[2];
+
+extern int32_t g_ReportMode;
+extern std::string g_Contestant;
+extern std::string g_ContestYear;

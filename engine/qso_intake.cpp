@@ -1,0 +1,166 @@
+#include "engine/qso_intake.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/engine_texts.h"
+#include "engine/exchange_rules.h"
+#include "engine/log_store.h"
+
+namespace {
+
+// The error list, opened for appending for the length of one call. Other
+// programs may have it open at the same time.
+class ErrorFile {
+public:
+    ErrorFile() : m_File(std::fopen(kErrorFileName, "ab")) {}
+    ~ErrorFile() {
+        if (m_File) {
+            std::fclose(m_File);
+        }
+    }
+    ErrorFile(const ErrorFile&) = delete;
+    ErrorFile& operator=(const ErrorFile&) = delete;
+
+    // Lines end in CR LF on every platform, as text mode writes them on the host's.
+    void WriteLine(const std::string& line) {
+        if (m_File) {
+            std::fwrite(line.data(), 1, line.size(), m_File);
+            std::fwrite("\r\n", 1, 2, m_File);
+            std::fflush(m_File);
+        }
+    }
+
+private:
+    std::FILE* m_File;
+};
+
+// A field of an error line; a line break inside it would split the line.
+std::string Field(const char* text) {
+    std::string field(text);
+    for (char& c : field) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return field;
+}
+
+std::string CommonStart(const QsoRecord& qso, unsigned int freqKHz, const std::string& dateText) {
+    const char* const sep = "  ";
+    return "QSO:  " + std::to_string(freqKHz) + sep + Field(qso.mode) + sep +
+           Field(dateText.c_str()) + sep + Field(qso.myCall) + sep + Field(qso.rstSent) + sep +
+           Field(qso.exchSent) + sep + Field(qso.call) + sep + Field(qso.rstRcvd) + sep +
+           Field(qso.exchRcvd);
+}
+
+bool IsCodeSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+void EnterBand(const std::string& band) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    for (const std::string& known : g_Bands) {
+        if (known == band) {
+            return;
+        }
+    }
+    g_Bands.push_back(band);
+}
+
+CInfo MakeRecord(const QsoRecord& qso, unsigned int freqKHz) {
+    CInfo record;
+    record.m_Call = qso.call;
+    record.m_Prefix = qso.prefix;
+    record.m_Band = qso.band;
+    record.m_Mode = qso.mode;
+    record.m_RstRcvd = qso.rstRcvd;
+    record.m_RstSent = qso.rstSent;
+    record.m_ExchRcvd = qso.exchRcvd;
+    record.m_ExchSent = qso.exchSent;
+    record.m_FreqKHz = static_cast<int32_t>(freqKHz);
+    record.m_Time = qso.qsoTime;
+    return record;
+}
+
+}  // namespace
+
+std::string NormaliseCode(const std::string& exchange) {
+    std::string code = exchange;
+    for (char& c : code) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    std::size_t begin = 0;
+    std::size_t end = code.size();
+    while (begin < end && IsCodeSpace(code[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsCodeSpace(code[end - 1])) {
+        --end;
+    }
+    return code.substr(begin, end - begin);
+}
+
+bool SendsLocationCode(const std::string& prefix, const std::string& call) {
+    if (prefix == "K" || prefix == "VE" || prefix == "XE") {
+        return true;
+    }
+    return call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
+}
+
+int AddQso(const QsoRecord& qso) {
+    if (std::strcmp(qso.band, kContestBand) != 0) {
+        return 0;
+    }
+    ErrorFile errors;
+    EnterBand(qso.band);
+    const std::string dateText = qso.qsoTime.Format(kQsoTimeFormat);
+    const unsigned int freqKHz = qso.freqHz / 1000;
+
+    if (*qso.exchRcvd == '\0' || *qso.exchSent == '\0') {
+        errors.WriteLine(CommonStart(qso, freqKHz, dateText) + kTailIncomplete);
+        return 0;
+    }
+    if (std::strcmp(qso.mode, kModeCw) != 0 && std::strcmp(qso.mode, kModeSsb) != 0) {
+        errors.WriteLine(CommonStart(qso, freqKHz, dateText) + kTailNoContestMode);
+        return 0;
+    }
+    CInfo record = MakeRecord(qso, freqKHz);
+    if (SendsLocationCode(record.m_Prefix, record.m_Call)) {
+        const std::string code = NormaliseCode(record.m_ExchRcvd);
+        if (IsKnownMultCode(code.c_str())) {
+            record.m_MultCode = code;
+        } else {
+            errors.WriteLine(CommonStart(qso, freqKHz, dateText) + "  " + Field(code.c_str()) +
+                             kTailBadCode);
+            record.m_CodeError = 1;
+        }
+    }
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    g_InfoLog.Add(std::move(record));
+    return 1;
+}
+
+int RemoveQso(const QsoRecord& qso) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    std::size_t sameQso = CInfoLog::npos;
+    for (std::size_t i : g_InfoLog.IndicesOfCall(qso.call)) {
+        const CInfo& record = g_InfoLog[i];
+        if (record.m_Band != qso.band || record.m_Mode != qso.mode) {
+            continue;
+        }
+        if (record.m_Time == qso.qsoTime) {
+            sameQso = i;
+            break;
+        }
+        if (sameQso == CInfoLog::npos) {
+            sameQso = i;  // the fallback unless a record with the same time follows
+        }
+    }
+    if (sameQso != CInfoLog::npos) {
+        g_InfoLog.RemoveAt(sameQso);
+    }
+    return 1;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "engine/qso_record.h"
+
+// Stores a 10 m QSO in a contest mode; lists refused or faulty QSOs in the
+// error file. 1 when stored, 0 when ignored or refused.
+int AddQso(const QsoRecord& qso);
+
+// Withdraws the stored QSO that the host deleted. Always 1.
+int RemoveQso(const QsoRecord& qso);
+
+// The received exchange as a location code: upper case, white space removed
+// at both ends.
+std::string NormaliseCode(const std::string& exchange);
+
+// Whether the received exchange must be a location code: stations of the US,
+// Canada and Mexico, and maritime-mobile calls.
+bool SendsLocationCode(const std::string& prefix, const std::string& call);

@@ -1,0 +1,65 @@
+#include "engine/settings.h"
+
+#include <cctype>
+#include <limits>
+
+#include "platform/profile.h"
+
+int32_t g_SetupX = 0;
+int32_t g_SetupY = 0;
+
+int32_t ParseDecimal(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const int64_t limit = negative ? -static_cast<int64_t>(std::numeric_limits<int32_t>::min())
+                                   : std::numeric_limits<int32_t>::max();
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > limit) {
+            value = limit;
+        }
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+int32_t ReadSettingInt(const char* key) {
+    return ParseDecimal(ReadIniString(g_IniFile, g_IniSection, key, "", kIniBufSize));
+}
+
+void WriteSetting(const char* key, const std::string& value) {
+    WriteIniString(g_IniFile, g_IniSection, key, value.c_str());
+}
+
+void WriteSettingInt(const char* key, int32_t value) {
+    WriteSetting(key, std::to_string(value));
+}
+
+void LoadPosition(const char* keyX, const char* keyY, int32_t defaultX, int32_t defaultY) {
+    g_SetupX = ReadSettingInt(keyX);
+    g_SetupY = ReadSettingInt(keyY);
+    if (g_SetupX == 0) {
+        g_SetupX = defaultX;
+    }
+    if (g_SetupY == 0) {
+        g_SetupY = defaultY;
+    }
+}
+
+void SavePosition(int32_t left, int32_t top, const char* keyX, const char* keyY) {
+    if (left != g_SetupX) {
+        g_SetupX = left;
+        WriteSettingInt(keyX, left);
+    }
+    if (top != g_SetupY) {
+        g_SetupY = top;
+        WriteSettingInt(keyY, top);
+    }
+}

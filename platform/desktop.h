@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+struct CabrilloFields;
+
+// Everything the portable core asks of the window system and of the host
+// program's files. The module installs the Win32 desktop; native builds get a
+// desktop that shows nothing, and tests install their own.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // A modal box with an OK button, no owner and the system's default title.
+    virtual void ShowPlainMessage(const std::string& text) = 0;
+    // A modal box with an OK button and the information icon, owned by the
+    // window that is active on the calling thread.
+    virtual void ShowInfoMessage(const std::string& text, const std::string& caption) = 0;
+    // The modal Cabrillo header dialog on the calling thread; true when the
+    // operator closed it with OK, the fields then holding the edited values.
+    virtual bool EditCabrilloHeader(CabrilloFields& fields) = 0;
+
+    // The status windows' thread: whether its control dialog exists, starting
+    // it, restarting the dialog's one-shot refresh timer, and closing it all.
+    virtual bool WindowThreadRunning() = 0;
+    virtual void StartWindowThread() = 0;
+    virtual void ArmRefreshTimer(unsigned milliseconds) = 0;
+    virtual void CloseWindows() = 0;
+
+    // The version of the host's program file for the Cabrillo CREATED-BY
+    // line; empty when the program file or its version is not found.
+    virtual std::optional<std::string> HostVersionText() = 0;
+};
+
+// The installed desktop, else the platform's default one.
+Desktop& TheDesktop();
+// Installs a desktop (tests); null goes back to the default.
+void SetDesktop(Desktop* desktop);
+// Provided once per platform.
+Desktop& DefaultDesktop();

@@ -1,0 +1,104 @@
+#include "platform/ole_date_time.h"
+
+#include <cmath>
+#include <cstdio>
+
+const char kInvalidDateTimeText[] = "Invalid DateTime";
+
+namespace {
+
+constexpr double kDayBeforeFirst = -657435.0;  // 0100-01-01 is day -657434
+constexpr double kDayAfterLast = 2958466.0;    // 10000-01-01
+constexpr long long kSecondsPerDay = 86400;
+constexpr long long kOleEpochToUnixEpochDays = 25569;  // 1899-12-30 .. 1970-01-01
+
+// Proleptic Gregorian calendar date of a day count from 1970-01-01.
+void CivilFromDays(long long z, int& year, int& month, int& day) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
+}
+
+void AppendNumber(std::string& out, int value, int width) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*d", width, value);
+    out += buf;
+}
+
+}  // namespace
+
+bool OleDateToCivil(double dt, CivilDateTime& out) {
+    if (!std::isfinite(dt) || dt <= kDayBeforeFirst || dt >= kDayAfterLast) {
+        return false;
+    }
+    // For dates before the epoch the fraction still counts forward from
+    // midnight: -1.25 is 1899-12-29 06:00.
+    const double whole = std::trunc(dt);
+    const double fraction = std::fabs(dt - whole);
+    long long days = static_cast<long long>(whole);
+    // Nearest second, exact halves up; the small allowance absorbs the error
+    // of the multiplication for values that are meant as halves.
+    long long seconds = static_cast<long long>(std::floor(fraction * kSecondsPerDay + 0.5 + 1e-6));
+    if (seconds >= kSecondsPerDay) {
+        days += 1;
+        seconds -= kSecondsPerDay;
+    }
+    CivilFromDays(days - kOleEpochToUnixEpochDays, out.year, out.month, out.day);
+    if (out.year > 9999) {
+        return false;
+    }
+    out.hour = static_cast<int>(seconds / 3600);
+    out.minute = static_cast<int>(seconds / 60 % 60);
+    out.second = static_cast<int>(seconds % 60);
+    return true;
+}
+
+std::string COleDateTime::Format(const char* pattern) const {
+    if (m_status == null) {
+        return std::string();
+    }
+    CivilDateTime t{};
+    if (m_status != valid || !OleDateToCivil(m_dt, t)) {
+        return kInvalidDateTimeText;
+    }
+    std::string out;
+    for (const char* p = pattern ? pattern : ""; *p; ++p) {
+        if (*p != '%' || p[1] == '\0') {
+            out += *p;
+            continue;
+        }
+        switch (*++p) {
+            case 'Y':
+                AppendNumber(out, t.year, 4);
+                break;
+            case 'm':
+                AppendNumber(out, t.month, 2);
+                break;
+            case 'd':
+                AppendNumber(out, t.day, 2);
+                break;
+            case 'H':
+                AppendNumber(out, t.hour, 2);
+                break;
+            case 'M':
+                AppendNumber(out, t.minute, 2);
+                break;
+            case 'S':
+                AppendNumber(out, t.second, 2);
+                break;
+            case '%':
+                out += '%';
+                break;
+            default:
+                out += '%';
+                out += *p;
+        }
+    }
+    return out;
+}

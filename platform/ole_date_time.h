@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The host's date-time value, laid out exactly as the host passes it: an OLE
+// Automation date (days since 1899-12-30, the time of day as the fraction) at
+// offset 0 and a 32-bit status at offset 8.
+class COleDateTime {
+public:
+    enum DateTimeStatus : int32_t { valid = 0, invalid = 1, null = 2 };
+
+    COleDateTime() = default;
+    explicit COleDateTime(double dt, DateTimeStatus status = valid) : m_dt(dt), m_status(status) {}
+
+    // Reads the host's value; a missing one is a null date-time.
+    static COleDateTime FromHost(const COleDateTime* value) {
+        return value ? *value : COleDateTime(0.0, null);
+    }
+
+    // strftime-style formatting of %Y %m %d %H %M %S and %%, after rounding to
+    // the nearest second. Status invalid, or a value that no calendar date of
+    // the years 100 to 9999 represents, gives "Invalid DateTime"; null gives "".
+    std::string Format(const char* pattern) const;
+
+    // Value and status both equal.
+    bool operator==(const COleDateTime& other) const {
+        return m_status == other.m_status && m_dt == other.m_dt;
+    }
+    bool operator!=(const COleDateTime& other) const { return !(*this == other); }
+
+    double m_dt = 0.0;
+    DateTimeStatus m_status = valid;
+};
+
+static_assert(sizeof(COleDateTime) == 16, "the host passes a 16-byte date-time");
+static_assert(offsetof(COleDateTime, m_status) == 8, "the status lies at offset 8");
+
+// The calendar fields of a date-time, rounded to the nearest second.
+struct CivilDateTime {
+    int year, month, day, hour, minute, second;
+};
+
+// False when no calendar date of the years 100 to 9999 represents the value.
+bool OleDateToCivil(double dt, CivilDateTime& out);
+
+extern const char kInvalidDateTimeText[];

@@ -1,0 +1,215 @@
+// Our own implementation of the private-profile rules for the portable build.
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/profile.h"
+
+namespace {
+
+std::mutex g_ProfileLock;  // Windows serialises profile access; so do we.
+
+struct Line {
+    std::string text;     // the line as stored, without its line end
+    std::string section;  // for a section header: its name
+    std::string key;      // for a key line: its name
+    std::string value;    // for a key line: its value as read
+    enum Kind { other, header, entry } kind = other;
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string Trim(const std::string& s) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && IsBlank(s[b])) {
+        ++b;
+    }
+    while (e > b && IsBlank(s[e - 1])) {
+        --e;
+    }
+    return s.substr(b, e - b);
+}
+
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string LocalPath(const char* file) {
+    std::string path(file ? file : "");
+    for (char& c : path) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    return path;
+}
+
+Line ParseLine(const std::string& text) {
+    Line line;
+    line.text = text;
+    const std::string t = Trim(text);
+    if (!t.empty() && t[0] == '[') {
+        const std::size_t close = t.find(']');
+        line.kind = Line::header;
+        line.section =
+            Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+        return line;
+    }
+    const std::size_t eq = t.find('=');
+    if (eq != std::string::npos) {
+        line.kind = Line::entry;
+        line.key = Trim(t.substr(0, eq));
+        line.value = Trim(t.substr(eq + 1));
+        const std::size_t n = line.value.size();
+        if (n >= 2 && (line.value[0] == '"' || line.value[0] == '\'') &&
+            line.value[n - 1] == line.value[0]) {
+            line.value = line.value.substr(1, n - 2);
+        }
+    }
+    return line;
+}
+
+std::vector<Line> Load(const std::string& path) {
+    std::vector<Line> lines;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        return lines;
+    }
+    std::string content;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        content.append(buf, n);
+    }
+    std::fclose(f);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        std::string text = content.substr(start, end - start);
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        lines.push_back(ParseLine(text));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool Save(const std::string& path, const std::vector<Line>& lines) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) {
+        return false;
+    }
+    bool ok = true;
+    for (const Line& line : lines) {
+        ok = std::fputs(line.text.c_str(), f) >= 0 && std::fputs("\r\n", f) >= 0 && ok;
+    }
+    return std::fclose(f) == 0 && ok;
+}
+
+// The half-open range of lines that belong to the first section of that name
+// (its header excluded); {npos, npos} when there is none.
+std::pair<std::size_t, std::size_t> FindSection(const std::vector<Line>& lines,
+                                                const std::string& section) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].kind == Line::header && SameName(lines[i].section, section)) {
+            std::size_t end = i + 1;
+            while (end < lines.size() && lines[end].kind != Line::header) {
+                ++end;
+            }
+            return {i + 1, end};
+        }
+    }
+    return {std::string::npos, std::string::npos};
+}
+
+std::size_t FindKey(const std::vector<Line>& lines, std::pair<std::size_t, std::size_t> range,
+                    const std::string& key) {
+    for (std::size_t i = range.first; i < range.second; ++i) {
+        if (lines[i].kind == Line::entry && SameName(lines[i].key, key)) {
+            return i;
+        }
+    }
+    return std::string::npos;
+}
+
+Line EntryLine(const std::string& key, const std::string& value) {
+    return ParseLine(key + "=" + value);
+}
+
+}  // namespace
+
+std::string ReadIniString(const char* file, const char* section, const char* key,
+                          const char* defaultValue, std::size_t bufSize) {
+    if (bufSize == 0) {
+        return std::string();
+    }
+    std::string result = defaultValue ? defaultValue : "";
+    {
+        std::lock_guard<std::mutex> lock(g_ProfileLock);
+        const std::vector<Line> lines = Load(LocalPath(file));
+        const auto range = FindSection(lines, section ? section : "");
+        if (range.first != std::string::npos) {
+            const std::size_t at = FindKey(lines, range, key ? key : "");
+            if (at != std::string::npos) {
+                result = lines[at].value;
+            }
+        }
+    }
+    if (result.size() > bufSize - 1) {
+        result.resize(bufSize - 1);
+    }
+    return result;
+}
+
+bool WriteIniString(const char* file, const char* section, const char* key, const char* value) {
+    const std::string path = LocalPath(file);
+    const std::string sectionName = section ? section : "";
+    const std::string keyName = key ? key : "";
+    std::lock_guard<std::mutex> lock(g_ProfileLock);
+    std::vector<Line> lines = Load(path);
+    auto range = FindSection(lines, sectionName);
+    if (range.first == std::string::npos) {
+        if (!value) {
+            return true;
+        }
+        lines.push_back(ParseLine("[" + sectionName + "]"));
+        range = {lines.size(), lines.size()};
+    }
+    const std::size_t at = FindKey(lines, range, keyName);
+    if (at != std::string::npos) {
+        if (value) {
+            lines[at] = EntryLine(lines[at].key, value);
+        } else {
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    } else if (value) {
+        // New keys go behind the section's last non-blank line.
+        std::size_t insertAt = range.second;
+        while (insertAt > range.first && Trim(lines[insertAt - 1].text).empty()) {
+            --insertAt;
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                     EntryLine(keyName, value));
+    }
+    return Save(path, lines);
+}

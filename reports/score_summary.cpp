@@ -1,0 +1,115 @@
+#include "reports/score_summary.h"
+
+#include <algorithm>
+
+#include "engine/log_store.h"
+#include "engine/settings.h"
+#include "platform/string_format.h"
+#include "reports/summary_texts.h"
+
+int32_t g_ClaimedScore = 0;
+std::string g_ResultText;
+
+namespace {
+
+struct Counts {
+    int32_t qsos = 0;
+    int32_t points = 0;
+    int32_t k = 0;
+    int32_t ve = 0;
+
+    void Add(const Counts& other) {
+        qsos += other.qsos;
+        points += other.points;
+        k += other.k;
+        ve += other.ve;
+    }
+};
+
+// Bands sort largest key first, the key being the name padded with leading
+// "0" to 20 characters: "160m" before "80m" before "10m".
+std::string BandKey(const std::string& band) {
+    constexpr std::size_t kKeyLength = 20;
+    return band.size() >= kKeyLength ? band : std::string(kKeyLength - band.size(), '0') + band;
+}
+
+void SortBands(std::vector<std::string>& bands) {
+    for (std::size_t i = 0; i + 1 < bands.size(); ++i) {
+        for (std::size_t j = i + 1; j < bands.size(); ++j) {
+            if (BandKey(bands[i]) < BandKey(bands[j])) {
+                std::swap(bands[i], bands[j]);
+            }
+        }
+    }
+}
+
+// Counts one band's QSOs and appends newly worked multipliers to the lists.
+Counts CountBand(const std::string& band, int32_t& dxccMults, int32_t& codeMults) {
+    Counts row;
+    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
+        const CInfo& qso = g_InfoLog[i];
+        if (qso.m_Band != band || qso.m_Call.empty() || qso.m_CodeError != 0) {
+            continue;
+        }
+        const int modeClass = ModeClass(qso.m_Mode);
+        ++row.qsos;
+        if (g_WorkedDxcc[modeClass].AddIfNew(qso.m_Prefix)) {
+            ++dxccMults;
+        }
+        if (!qso.m_MultCode.empty() && g_WorkedCodes[modeClass].AddIfNew(qso.m_MultCode)) {
+            ++codeMults;
+        }
+        row.k += qso.m_Prefix == "K" ? 1 : 0;
+        row.ve += qso.m_Prefix == "VE" ? 1 : 0;
+        row.points += modeClass == 0 ? 4 : 2;
+    }
+    return row;
+}
+
+// 32-bit two's complement, as the score has always been computed.
+int32_t WrappingProduct(int32_t a, int32_t b) {
+    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+
+// Builds the summary and the worked lists; the store lock is held.
+int32_t Summarise() {
+    g_ResultText.clear();
+    g_ResultText += StringPrintf(kSummaryTitle, g_ContestYear.c_str(), g_Contestant.c_str());
+    SortBands(g_Bands);
+    for (CWorkedList& list : g_WorkedDxcc) {
+        list.RemoveAll();
+    }
+    for (CWorkedList& list : g_WorkedCodes) {
+        list.RemoveAll();
+    }
+    Counts total;
+    int32_t dxccMults = 0;
+    int32_t codeMults = 0;
+    for (const std::string& band : g_Bands) {
+        const Counts row = CountBand(band, dxccMults, codeMults);
+        g_ResultText +=
+            StringPrintf(kSummaryBandRow, band.c_str(), row.qsos, row.points, row.k, row.ve);
+        total.Add(row);
+    }
+    const int32_t score = WrappingProduct(total.points, dxccMults + codeMults);
+    g_ResultText += StringPrintf(kSummaryTotals, total.qsos, total.points, dxccMults, codeMults,
+                                 total.k, total.ve, total.points, dxccMults, codeMults, score);
+    if (g_ReportMode == 0 && g_InfoLog.GetSize() > 0) {
+        g_ResultText += kSummaryCredit;
+    }
+    return score;
+}
+
+}  // namespace
+
+const char* GetResult(int32_t* resultFlag) {
+    (void)resultFlag;
+    int32_t score;
+    {
+        std::lock_guard<std::mutex> lock(g_StoreLock);
+        score = Summarise();
+    }
+    WriteSettingInt(kClaimedKey, score);
+    g_ClaimedScore = score;
+    return g_ResultText.c_str();
+}

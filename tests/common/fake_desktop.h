@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+
+// A desktop that records what the core asks of it; installed for its lifetime.
+class FakeDesktop : public Desktop {
+public:
+    FakeDesktop() { SetDesktop(this); }
+    ~FakeDesktop() override { SetDesktop(nullptr); }
+
+    void ShowPlainMessage(const std::string& text) override { calls.push_back("plain:" + text); }
+    void ShowInfoMessage(const std::string& text, const std::string& caption) override {
+        calls.push_back("info:" + caption + ":" + text);
+    }
+    bool EditCabrilloHeader(CabrilloFields&) override {
+        calls.push_back("header");
+        return false;
+    }
+    bool WindowThreadRunning() override { return running; }
+    void StartWindowThread() override {
+        calls.push_back("start");
+        running = true;
+    }
+    void ArmRefreshTimer(unsigned ms) override { calls.push_back("arm:" + std::to_string(ms)); }
+    void CloseWindows() override { calls.push_back("close"); }
+    std::optional<std::string> HostVersionText() override { return version; }
+
+    std::vector<std::string> calls;
+    bool running = false;
+    std::optional<std::string> version;
+};

@@ -1,0 +1,70 @@
+#include "tests/common/host_calls.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/common/module_exports.h"
+
+namespace {
+
+const char kJunk[] = "junk";
+
+long long DaysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153LL * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+using Entry = decltype(ModuleExports::AddData0);
+
+int CallQsoEntry(Entry entry, const QsoArgs& q) {
+    COleDateTime time = q.time;
+    COleDateTime other(12345.5);
+    return entry(q.myCall, q.call, q.nullTime ? nullptr : &time, &other, &other, &other, 0xDEADu,
+                 q.freqHz, q.mode, q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, kJunk, kJunk,
+                 kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, q.prefix, -7, 99, 1, 3.5, -1e9,
+                 kJunk, kJunk, kJunk, q.band, kJunk);
+}
+
+}  // namespace
+
+COleDateTime OleDate(int year, int month, int day, int hour, int minute, int second) {
+    const long long days = DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30);
+    return COleDateTime(static_cast<double>(days) + (hour * 3600 + minute * 60 + second) / 86400.0);
+}
+
+int AddAsHost(const QsoArgs& qso) {
+    return CallQsoEntry(Module().AddData0, qso);
+}
+
+int RemoveAsHost(const QsoArgs& qso) {
+    return CallQsoEntry(Module().RemoveData0, qso);
+}
+
+int ResetAsHost(int reportMode, const char* myCall, COleDateTime date1) {
+    COleDateTime date2 = date1;
+    return Module().ResetStats0(kJunk, reportMode, myCall, &date1, &date2, kJunk, kJunk, kJunk,
+                                kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, 1, 2, 3, 4.0, 5.0,
+                                kJunk, kJunk, kJunk);
+}
+
+std::string ResultAsHost(int* resultFlag) {
+    int flag = 12345;
+    const char* text = Module().GetResult0(resultFlag ? resultFlag : &flag);
+    return text ? text : "<null>";
+}
+
+int CheckAsHost(const char* call, const char* mode, const char* prefix, const char* band,
+                const char* refBand) {
+    char buf1[64] = "untouched";
+    char buf2[64] = "untouched";
+    const int result = Module().CheckCall0(
+        call, 1u, 2u, mode, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, prefix,
+        1, 2, 3, 4.0, 5.0, kJunk, kJunk, kJunk, kJunk, kJunk, band, refBand, buf1, buf2);
+    // The host's two buffers are never written.
+    EXPECT_STREQ("untouched", buf1);
+    EXPECT_STREQ("untouched", buf2);
+    return result;
+}

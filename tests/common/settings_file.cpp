@@ -1,0 +1,7 @@
+#include "tests/common/settings_file.h"
+
+#include "platform/profile.h"
+
+std::string SettingsValue(const char* key) {
+    return ReadIniString("Plugins\\ARRL-10M_CW_SSB.ini", "Settings", key, "<missing>", 1000);
+}

@@ -1,0 +1,64 @@
+// The exports that keep no state, as the host calls them.
+#include <gtest/gtest.h>
+
+#include "tests/common/module_exports.h"
+
+TEST(EntryPoints, OfferOneRuleSet) {
+    EXPECT_EQ(1, Module().GetNumberOfSets());
+    EXPECT_STREQ("ARRL 10 Meter Contest (C)", Module().GetSetName(0));
+    for (int set : {1, -1, 2147483647}) {
+        EXPECT_STREQ("", Module().GetSetName(set)) << "set " << set;
+    }
+}
+
+TEST(EntryPoints, ExchangeIsOneFieldWhateverTheArguments) {
+    EXPECT_EQ(1, Module().GetExchgCount0(nullptr, nullptr, nullptr));
+    EXPECT_EQ(1, Module().GetExchgCount0("a", "b", "c"));
+}
+
+TEST(EntryPoints, IsValidExchangeFollowsTheContestRules) {
+    struct Case {
+        const char* exchange;
+        const char* prefix;
+        int flag;
+        int expected;
+    } const cases[] = {
+        {"599", "K", 0, 0},    // the report is not a serial number
+        {"5990", "K", 0, 1},   // four digits
+        {"0599", "K", 0, 1},   //
+        {"59", "K", 0, 0},     // two characters, not in the table
+        {"12A", "K", 0, 0},    // three characters, not all digits
+        {"1234", "", 0, 1},    // a serial number needs no prefix
+        {"1234", "DL", 0, 1},  //
+        {"001", "DL", 0, 1},   // leading zeros
+        {"MA", "K", 0, 1},     // a state from the US
+        {"MA", "VE", 0, 1},    // and from Canada
+        {"MA", "W", 0, 0},     // other prefixes send serial numbers
+        {"MA", "XE", 0, 0},    //
+        {"R2", "VE", 0, 1},    // a region
+        {"AGS", "XE", 0, 0},   // three characters go the serial-number way
+        {"AGS", "K", 0, 0},    //
+        {"DF", "K", 0, 1},     //
+        {"1234", "K", 1, 0},   // the flag rejects everything
+        {"MA", "K", 1, 0},     //
+        {"CA ", "K", 0, 0},    // white space is not trimmed here
+        {" CA", "K", 0, 0},    //
+        {"tx", "K", 0, 0},     // case is not folded here
+        {"TX", "K", 0, 1},     //
+        {"TX", "k", 0, 0},     // nor in the prefix
+        {"", "K", 0, 0},       // lengths 0, 1 and 5 or more
+        {"T", "K", 0, 0},      //
+        {"12345", "K", 0, 0},  //
+        {"1\xB2"
+         "3",
+         "K", 0, 0},           // a byte above 0x7F is no digit
+        {nullptr, "K", 0, 0},  // a missing exchange is empty
+        {"1234", nullptr, 0, 1},
+        {"TX", nullptr, 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, Module().IsValidExchg0(c.exchange, "x", c.prefix, "y", 5, 6, c.flag))
+            << "exchange '" << (c.exchange ? c.exchange : "(null)") << "' prefix '"
+            << (c.prefix ? c.prefix : "(null)") << "' flag " << c.flag;
+    }
+}

@@ -1,0 +1,183 @@
+// The engine's state behind the exports: what the store, the band rows and
+// the worked lists hold after the host's calls.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "engine/exchange_rules.h"
+#include "engine/log_store.h"
+#include "engine/qso_intake.h"
+#include "reports/score_summary.h"
+#include "tests/common/fake_desktop.h"
+#include "tests/common/host_calls.h"
+#include "tests/common/module_exports.h"
+#include "tests/common/scratch_dir.h"
+
+namespace {
+
+class Engine : public ::testing::Test {
+protected:
+    void SetUp() override { ResetAsHost(); }
+    ScratchDir m_Dir;
+    FakeDesktop m_Desktop;
+};
+
+QsoArgs Qso(const char* call, const char* mode, const char* prefix, const char* exch) {
+    QsoArgs q;
+    q.call = call;
+    q.mode = mode;
+    q.prefix = prefix;
+    q.exchRcvd = exch;
+    return q;
+}
+
+}  // namespace
+
+TEST_F(Engine, ResetRebuildsRowsAndPassValues) {
+    AddAsHost(QsoArgs());
+    ResetAsHost(1, "N0CALL", OleDate(2019, 12, 14));
+    EXPECT_EQ(0u, g_InfoLog.GetSize());
+    EXPECT_TRUE(g_Bands.empty());
+    ASSERT_EQ(6u, g_BandRows.size());
+    const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ((std::vector<std::string>{bands[i], "-", "-", "-", "-"}), g_BandRows[i]);
+    }
+    EXPECT_EQ(1, g_ReportMode);
+    EXPECT_EQ("N0CALL", g_Contestant);
+    EXPECT_EQ("2019", g_ContestYear);
+}
+
+TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
+    QsoArgs q = Qso("K1ABC", "CW", "K", " ma ");
+    q.freqHz = 28012999;
+    q.time = COleDateTime(41622.25, COleDateTime::invalid);
+    ASSERT_EQ(1, AddAsHost(q));
+    ASSERT_EQ(1u, g_InfoLog.GetSize());
+    const CInfo& r = g_InfoLog[0];
+    EXPECT_EQ("K1ABC", r.m_Call);
+    EXPECT_EQ("K", r.m_Prefix);
+    EXPECT_EQ("10m", r.m_Band);
+    EXPECT_EQ("CW", r.m_Mode);
+    EXPECT_EQ("599", r.m_RstRcvd);
+    EXPECT_EQ("599", r.m_RstSent);
+    EXPECT_EQ(" ma ", r.m_ExchRcvd);
+    EXPECT_EQ("MA", r.m_ExchSent);
+    EXPECT_EQ("MA", r.m_MultCode);
+    EXPECT_EQ(28012, r.m_FreqKHz);
+    EXPECT_EQ(COleDateTime(41622.25, COleDateTime::invalid), r.m_Time);
+    EXPECT_EQ(0, r.m_CodeError);
+
+    ASSERT_EQ(1, AddAsHost(Qso("K1ABC", "CW", "K", "123")));
+    EXPECT_EQ("", g_InfoLog[1].m_MultCode);
+    EXPECT_EQ(1, g_InfoLog[1].m_CodeError);
+}
+
+TEST_F(Engine, RemovalPrefersTheQsoWithTheSameTime) {
+    QsoArgs first = Qso("K1ABC", "CW", "K", "MA");
+    QsoArgs second = first;
+    second.time = OleDate(2013, 12, 14, 1, 0);
+    QsoArgs third = first;
+    third.time = OleDate(2013, 12, 14, 2, 0);
+    AddAsHost(first);
+    AddAsHost(second);
+    AddAsHost(third);
+    RemoveAsHost(second);
+    ASSERT_EQ(2u, g_InfoLog.GetSize());
+    EXPECT_EQ(first.time, g_InfoLog[0].m_Time);
+    EXPECT_EQ(third.time, g_InfoLog[1].m_Time);
+
+    QsoArgs unknownTime = first;
+    unknownTime.time = OleDate(2000, 1, 1);
+    RemoveAsHost(unknownTime);  // the first of the same callsign, band and mode
+    ASSERT_EQ(1u, g_InfoLog.GetSize());
+    EXPECT_EQ(third.time, g_InfoLog[0].m_Time);
+}
+
+TEST_F(Engine, BandsSortLargestKeyFirst) {
+    g_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
+    GetResult(nullptr);
+    EXPECT_EQ(
+        (std::vector<std::string>{"0123456789012345678901", "160m", "80m", "15m", "10m", "2m"}),
+        g_Bands);
+    const std::string& text = g_ResultText;
+    EXPECT_LT(text.find("160m\t"), text.find("80m\t"));
+    EXPECT_LT(text.find("80m\t"), text.find("10m\t"));
+}
+
+TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
+    AddAsHost(Qso("K1A", "CW", "K", "MA"));
+    AddAsHost(Qso("DL1A", "CW", "DL", "001"));
+    AddAsHost(Qso("K1B", "SSB", "K", "CT"));
+    AddAsHost(Qso("K1C", "CW", "K", "ma"));
+    AddAsHost(Qso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
+    GetResult(nullptr);
+    EXPECT_EQ((std::vector<std::string>{"K", "DL"}), g_WorkedDxcc[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"K"}), g_WorkedDxcc[1].Items());
+    EXPECT_EQ((std::vector<std::string>{"MA"}), g_WorkedCodes[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"CT"}), g_WorkedCodes[1].Items());
+    EXPECT_EQ(14 * 5, g_ClaimedScore);
+
+    ResetAsHost();
+    EXPECT_EQ(2u, g_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
+    GetResult(nullptr);
+    EXPECT_EQ(0u, g_WorkedDxcc[0].GetSize());
+    EXPECT_EQ(0, g_ClaimedScore);
+}
+
+TEST_F(Engine, SetupShowsItsMessage) {
+    Module().SetupSet0();
+    EXPECT_EQ((std::vector<std::string>{"plain:No additional setup for this contest"}),
+              m_Desktop.calls);
+}
+
+TEST_F(Engine, CallCheckRestartsTheRefreshUnlessTheBandsDisagree) {
+    CheckAsHost("K1ABC", "CW", "K", "10m", "15m");
+    EXPECT_TRUE(m_Desktop.calls.empty());
+    CheckAsHost("K1ABC", "CW", "K", "10m", "10M");
+    CheckAsHost("K1ABC", "CW", "K", "10m", nullptr);
+    EXPECT_EQ((std::vector<std::string>{"arm:330", "arm:330"}), m_Desktop.calls);
+}
+
+TEST(ExchangeRules, TableHoldsOneHundredDistinctCodes) {
+    std::set<std::string> codes;
+    int count = 0;
+    for (const char* const* entry = MultCodeTable; *entry; ++entry) {
+        codes.insert(*entry);
+        ++count;
+    }
+    EXPECT_EQ(100, count);
+    EXPECT_EQ(100u, codes.size());
+    EXPECT_STREQ("SK", MultCodeTable[58]) << "position 59";
+    EXPECT_STREQ("R3", MultCodeTable[99]);
+    for (const char* known : {"DC", "DFE", "DF", "AK", "HI", "PE", "NL", "NT", "R1"}) {
+        EXPECT_TRUE(IsKnownMultCode(known)) << known;
+    }
+    for (const char* unknown :
+         {"dc", "", "SL", "D", "DFEX", "MA ", "XE", static_cast<const char*>(nullptr)}) {
+        EXPECT_FALSE(IsKnownMultCode(unknown)) << (unknown ? unknown : "(null)");
+    }
+}
+
+TEST(ExchangeRules, WhoSendsALocationCode) {
+    struct Case {
+        const char* prefix;
+        const char* call;
+        bool expected;
+    } const cases[] = {
+        {"K", "W1AW", true},        {"VE", "VE3A", true},   {"XE", "XE1A", true},
+        {"k", "W1AW", false},       {"KH6", "KH6A", false}, {"DL", "DL1A/MM", true},
+        {"DL", "DL1A/mm", false},   {"DL", "/MM", true},    {"DL", "MM", false},
+        {"DL", "DL1A/MM/P", false}, {"", "", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, SendsLocationCode(c.prefix, c.call)) << c.prefix << " " << c.call;
+    }
+}
+
+TEST(ExchangeRules, NormaliseCode) {
+    EXPECT_EQ("MA", NormaliseCode(" \t ma\r\n\v\f"));
+    EXPECT_EQ("M A", NormaliseCode("m a"));
+    EXPECT_EQ("", NormaliseCode("   "));
+    EXPECT_EQ("\xE9X", NormaliseCode("\xE9x")) << "only ASCII letters change case";
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+// Driving the module's windows from a test, as an operator would.
+
+// The first visible top-level window of this process with the class name
+// (and the title, when given) that appears within the timeout; null if none.
+HWND WaitForTopWindow(const char* className, const char* title, DWORD timeoutMs);
+
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+
+// Presses a dialog's button the way a click does, without waiting for the
+// dialog's thread.
+void PressButton(HWND dialog, int id);
+
+// What a watcher saw of a message box before it closed it with OK.
+struct MessageBoxSeen {
+    bool found = false;
+    std::string title;
+    std::string text;
+    int buttons = 0;
+    bool hasInformationIcon = false;
+};
+
+// Waits for a message box of this process, records it and closes it with OK;
+// sets *pressing just before the press, when given.
+MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs = 10000, std::atomic<bool>* pressing = nullptr);

@@ -1,0 +1,29 @@
+// The desktop of the module: the window system of the host's process.
+#include <windows.h>
+
+#include "platform/desktop.h"
+
+namespace {
+
+class Win32Desktop : public Desktop {
+public:
+    void ShowPlainMessage(const std::string& text) override {
+        MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+    }
+    void ShowInfoMessage(const std::string& text, const std::string& caption) override {
+        MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
+    }
+    bool EditCabrilloHeader(CabrilloFields&) override { return false; }
+    bool WindowThreadRunning() override { return false; }
+    void StartWindowThread() override {}
+    void ArmRefreshTimer(unsigned) override {}
+    void CloseWindows() override {}
+    std::optional<std::string> HostVersionText() override { return std::nullopt; }
+};
+
+}  // namespace
+
+Desktop& DefaultDesktop() {
+    static Win32Desktop desktop;
+    return desktop;
+}
