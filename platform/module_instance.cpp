@@ -1,0 +1,13 @@
+#include "platform/module_instance.h"
+
+namespace {
+HINSTANCE g_ModuleInstance = nullptr;
+}
+
+HINSTANCE ModuleInstance() {
+    return g_ModuleInstance ? g_ModuleInstance : GetModuleHandleA(nullptr);
+}
+
+void SetModuleInstance(HINSTANCE instance) {
+    g_ModuleInstance = instance;
+}
