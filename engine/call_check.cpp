@@ -3,16 +3,13 @@
 #include "engine/log_store.h"
 #include "engine/qso_record.h"
 #include "platform/desktop.h"
+#include "platform/text.h"
 
 namespace {
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameBand(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b) {
-        if (LowerAscii(*a) != LowerAscii(*b)) {
+        if (ToLowerAscii(*a) != ToLowerAscii(*b)) {
             return false;
         }
     }

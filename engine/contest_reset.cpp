@@ -2,6 +2,8 @@
 
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
+#include "engine/settings.h"
+#include "reports/cabrillo_log.h"
 
 namespace {
 
@@ -22,5 +24,9 @@ void ResetStore(const ResetRecord& reset) {
 
 int ResetStats(const ResetRecord& reset) {
     ResetStore(reset);
+    if (reset.reportMode != 0) {
+        g_CabrilloLog.EditCabrilloHeader(reset.myCall, reset.date1, reset.date2);
+        WriteSetting(kStartKey, "1");
+    }
     return 1;
 }

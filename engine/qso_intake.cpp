@@ -6,6 +6,7 @@
 #include "engine/engine_texts.h"
 #include "engine/exchange_rules.h"
 #include "engine/log_store.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -54,10 +55,6 @@ std::string CommonStart(const QsoRecord& qso, unsigned int freqKHz, const std::s
            Field(qso.exchRcvd);
 }
 
-bool IsCodeSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 void EnterBand(const std::string& band) {
     std::lock_guard<std::mutex> lock(g_StoreLock);
     for (const std::string& known : g_Bands) {
@@ -88,19 +85,9 @@ CInfo MakeRecord(const QsoRecord& qso, unsigned int freqKHz) {
 std::string NormaliseCode(const std::string& exchange) {
     std::string code = exchange;
     for (char& c : code) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = ToUpperAscii(c);
     }
-    std::size_t begin = 0;
-    std::size_t end = code.size();
-    while (begin < end && IsCodeSpace(code[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsCodeSpace(code[end - 1])) {
-        --end;
-    }
-    return code.substr(begin, end - begin);
+    return TrimWhiteSpace(code);
 }
 
 bool SendsLocationCode(const std::string& prefix, const std::string& call) {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-struct CabrilloFields;
+struct CabrilloHeader;
 
 // Everything the portable core asks of the window system and of the host
 // program's files. The module installs the Win32 desktop; native builds get a
@@ -18,8 +18,8 @@ public:
     // window that is active on the calling thread.
     virtual void ShowInfoMessage(const std::string& text, const std::string& caption) = 0;
     // The modal Cabrillo header dialog on the calling thread; true when the
-    // operator closed it with OK, the fields then holding the edited values.
-    virtual bool EditCabrilloHeader(CabrilloFields& fields) = 0;
+    // operator closed it with OK, the header then holding the edited values.
+    virtual bool EditCabrilloHeader(CabrilloHeader& header) = 0;
 
     // The status windows' thread: whether its control dialog exists, starting
     // it, restarting the dialog's one-shot refresh timer, and closing it all.

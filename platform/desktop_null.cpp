@@ -8,7 +8,7 @@ class NullDesktop : public Desktop {
 public:
     void ShowPlainMessage(const std::string&) override {}
     void ShowInfoMessage(const std::string&, const std::string&) override {}
-    bool EditCabrilloHeader(CabrilloFields&) override { return false; }
+    bool EditCabrilloHeader(CabrilloHeader&) override { return false; }
     bool WindowThreadRunning() override { return false; }
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/profile.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -34,16 +35,12 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b);
 }
 
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) {
+        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) {
             return false;
         }
     }

@@ -4,7 +4,9 @@
 
 #include "engine/log_store.h"
 #include "engine/settings.h"
+#include "platform/desktop.h"
 #include "platform/string_format.h"
+#include "reports/cabrillo_log.h"
 #include "reports/summary_texts.h"
 
 int32_t g_ClaimedScore = 0;
@@ -100,16 +102,41 @@ int32_t Summarise() {
     return score;
 }
 
+const char* ModeText(const std::string& mode) {
+    return mode == "CW" ? "CW" : mode == "SSB" ? "PH" : "??";
+}
+
+// Every stored QSO, refused location codes included, becomes a line of the
+// log; lines of an earlier report pass never stay behind.
+void CollectQsoLines() {
+    g_CabrilloLog.m_QsoLines.clear();
+    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
+        const CInfo& qso = g_InfoLog[i];
+        g_CabrilloLog.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
+                                 qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd);
+    }
+}
+
 }  // namespace
 
 const char* GetResult(int32_t* resultFlag) {
-    (void)resultFlag;
     int32_t score;
+    bool reportMode;
     {
         std::lock_guard<std::mutex> lock(g_StoreLock);
         score = Summarise();
+        reportMode = g_ReportMode != 0;
+        if (reportMode) {
+            CollectQsoLines();
+        }
     }
     WriteSettingInt(kClaimedKey, score);
     g_ClaimedScore = score;
+    if (reportMode) {
+        TheDesktop().ShowInfoMessage(g_CabrilloLog.WriteLog(), kOutputCaption);
+        if (resultFlag) {
+            *resultFlag = -1;
+        }
+    }
     return g_ResultText.c_str();
 }

@@ -13,7 +13,7 @@ public:
     void ShowInfoMessage(const std::string& text, const std::string& caption) override {
         MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
     }
-    bool EditCabrilloHeader(CabrilloFields&) override { return false; }
+    bool EditCabrilloHeader(CabrilloHeader&) override { return false; }
     bool WindowThreadRunning() override { return false; }
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/desktop.h"
+#include "reports/cabrillo_header.h"
 
 // A desktop that records what the core asks of it; installed for its lifetime.
 class FakeDesktop : public Desktop {
@@ -15,9 +17,12 @@ public:
     void ShowInfoMessage(const std::string& text, const std::string& caption) override {
         calls.push_back("info:" + caption + ":" + text);
     }
-    bool EditCabrilloHeader(CabrilloFields&) override {
+    // Records the header shown; the operator's answer comes from editHeader
+    // (CANCEL when there is none).
+    bool EditCabrilloHeader(CabrilloHeader& header) override {
         calls.push_back("header");
-        return false;
+        shownHeader = header;
+        return editHeader ? editHeader(header) : false;
     }
     bool WindowThreadRunning() override { return running; }
     void StartWindowThread() override {
@@ -29,6 +34,8 @@ public:
     std::optional<std::string> HostVersionText() override { return version; }
 
     std::vector<std::string> calls;
+    CabrilloHeader shownHeader;
+    std::function<bool(CabrilloHeader&)> editHeader;
     bool running = false;
     std::optional<std::string> version;
 };

@@ -35,6 +35,15 @@ COleDateTime OleDate(int year, int month, int day, int hour, int minute, int sec
     return COleDateTime(static_cast<double>(days) + (hour * 3600 + minute * 60 + second) / 86400.0);
 }
 
+QsoArgs MakeQso(const char* call, const char* mode, const char* prefix, const char* exchRcvd) {
+    QsoArgs qso;
+    qso.call = call;
+    qso.mode = mode;
+    qso.prefix = prefix;
+    qso.exchRcvd = exchRcvd;
+    return qso;
+}
+
 int AddAsHost(const QsoArgs& qso) {
     return CallQsoEntry(Module().AddData0, qso);
 }

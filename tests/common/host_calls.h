@@ -25,6 +25,9 @@ struct QsoArgs {
     const char* band = "10m";
 };
 
+// A 10 m QSO of the defaults with the given station and exchange.
+QsoArgs MakeQso(const char* call, const char* mode, const char* prefix, const char* exchRcvd);
+
 int AddAsHost(const QsoArgs& qso);
 int RemoveAsHost(const QsoArgs& qso);
 int ResetAsHost(int reportMode = 0, const char* myCall = "W1AW",

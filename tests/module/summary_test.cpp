@@ -20,12 +20,7 @@ protected:
     void SetUp() override { ResetAsHost(); }
 
     static void Add(const char* call, const char* mode, const char* prefix, const char* exchRcvd) {
-        QsoArgs qso;
-        qso.call = call;
-        qso.mode = mode;
-        qso.prefix = prefix;
-        qso.exchRcvd = exchRcvd;
-        AddAsHost(qso);
+        AddAsHost(MakeQso(call, mode, prefix, exchRcvd));
     }
 
     ScratchDir m_Dir;

@@ -22,15 +22,6 @@ protected:
     FakeDesktop m_Desktop;
 };
 
-QsoArgs Qso(const char* call, const char* mode, const char* prefix, const char* exch) {
-    QsoArgs q;
-    q.call = call;
-    q.mode = mode;
-    q.prefix = prefix;
-    q.exchRcvd = exch;
-    return q;
-}
-
 }  // namespace
 
 TEST_F(Engine, ResetRebuildsRowsAndPassValues) {
@@ -49,7 +40,7 @@ TEST_F(Engine, ResetRebuildsRowsAndPassValues) {
 }
 
 TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
-    QsoArgs q = Qso("K1ABC", "CW", "K", " ma ");
+    QsoArgs q = MakeQso("K1ABC", "CW", "K", " ma ");
     q.freqHz = 28012999;
     q.time = COleDateTime(41622.25, COleDateTime::invalid);
     ASSERT_EQ(1, AddAsHost(q));
@@ -68,13 +59,13 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     EXPECT_EQ(COleDateTime(41622.25, COleDateTime::invalid), r.m_Time);
     EXPECT_EQ(0, r.m_CodeError);
 
-    ASSERT_EQ(1, AddAsHost(Qso("K1ABC", "CW", "K", "123")));
+    ASSERT_EQ(1, AddAsHost(MakeQso("K1ABC", "CW", "K", "123")));
     EXPECT_EQ("", g_InfoLog[1].m_MultCode);
     EXPECT_EQ(1, g_InfoLog[1].m_CodeError);
 }
 
 TEST_F(Engine, RemovalPrefersTheQsoWithTheSameTime) {
-    QsoArgs first = Qso("K1ABC", "CW", "K", "MA");
+    QsoArgs first = MakeQso("K1ABC", "CW", "K", "MA");
     QsoArgs second = first;
     second.time = OleDate(2013, 12, 14, 1, 0);
     QsoArgs third = first;
@@ -106,11 +97,11 @@ TEST_F(Engine, BandsSortLargestKeyFirst) {
 }
 
 TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
-    AddAsHost(Qso("K1A", "CW", "K", "MA"));
-    AddAsHost(Qso("DL1A", "CW", "DL", "001"));
-    AddAsHost(Qso("K1B", "SSB", "K", "CT"));
-    AddAsHost(Qso("K1C", "CW", "K", "ma"));
-    AddAsHost(Qso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
+    AddAsHost(MakeQso("K1A", "CW", "K", "MA"));
+    AddAsHost(MakeQso("DL1A", "CW", "DL", "001"));
+    AddAsHost(MakeQso("K1B", "SSB", "K", "CT"));
+    AddAsHost(MakeQso("K1C", "CW", "K", "ma"));
+    AddAsHost(MakeQso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
     GetResult(nullptr);
     EXPECT_EQ((std::vector<std::string>{"K", "DL"}), g_WorkedDxcc[0].Items());
     EXPECT_EQ((std::vector<std::string>{"K"}), g_WorkedDxcc[1].Items());

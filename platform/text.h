@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// Byte-string helpers with the C locale's rules, whatever the process's locale.
+
+inline bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+inline char ToLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The text without white space at its start and its end.
+inline std::string TrimWhiteSpace(const std::string& text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsWhiteSpace(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsWhiteSpace(text[end - 1])) {
+        --end;
+    }
+    return text.substr(begin, end - begin);
+}

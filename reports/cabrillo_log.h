@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ole_date_time.h"
+#include "reports/cabrillo_header.h"
+
+// The Cabrillo log of a report pass: the header values that the operator
+// confirms, and the QSO lines written behind them.
+class CCabrilloLog : public CabrilloHeader {
+public:
+    // Fills the header from the callsign, the shared settings file and the
+    // constants, and lets the operator confirm it in the header dialog.
+    // 1 when confirmed (values then saved to the shared file), else 0.
+    int EditCabrilloHeader(const std::string& myCall, const COleDateTime& date1,
+                           const COleDateTime& date2);
+
+    // Formats one QSO as a line of the log and keeps it.
+    void AddQsoLine(const std::string& call, int32_t freqKHz, const std::string& modeText,
+                    const COleDateTime& qsoTime, const std::string& rstSent,
+                    const std::string& exchSent, const std::string& rstRcvd,
+                    const std::string& exchRcvd);
+
+    // Writes the file and returns the message for the operator.
+    std::string WriteLog() const;
+
+    // The text with every occurrence of search replaced; the replacement is
+    // never searched again.
+    static std::string ReplaceAll(const std::string& text, const std::string& search,
+                                  const std::string& replacement);
+
+    std::string m_Folder;  // prefix of the settings file's and the log's paths; empty
+    std::string m_FileName;
+    std::vector<std::string> m_QsoLines;
+
+private:
+    void LoadHeader(const std::string& myCall);
+    void SaveHeader() const;
+    void PrepareSoapBoxForLog();
+};
+
+extern CCabrilloLog g_CabrilloLog;
+
+// The log's base name: the callsign with slashes and back-slashes made
+// underscores and white space trimmed; "WENDA" when nothing is left.
+std::string CabrilloFileName(const std::string& myCall);
+
+// The host's version text: two parts for major version 2, else three.
+std::string FormatHostVersion(unsigned major, unsigned minor, unsigned build);
+
+// A value on one line of the log: control characters become blanks.
+std::string OneLineValue(const std::string& value);

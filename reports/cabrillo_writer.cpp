@@ -1,0 +1,124 @@
+// The Cabrillo file: the header lines, the QSO lines and the closing line.
+#include <cstdio>
+
+#include "platform/desktop.h"
+#include "platform/string_format.h"
+#include "reports/cabrillo_log.h"
+#include "reports/cabrillo_texts.h"
+#include "reports/score_summary.h"
+
+namespace {
+
+std::string TagLine(const char* tag, const std::string& value) {
+    return tag + OneLineValue(value) + "\r\n";
+}
+
+// The soapbox's deliberate line breaks stay; anything else that would break
+// a line is blanked within its own line.
+std::string SoapBoxLines(const std::string& soapBox) {
+    const std::string breakText = kSoapBoxLineBreak;
+    std::string lines = "SOAPBOX: ";
+    std::size_t from = 0;
+    for (std::size_t at = soapBox.find(breakText); at != std::string::npos;
+         at = soapBox.find(breakText, from)) {
+        lines += OneLineValue(soapBox.substr(from, at - from)) + breakText;
+        from = at + breakText.size();
+    }
+    return lines + OneLineValue(soapBox.substr(from)) + "\r\n";
+}
+
+std::string CreatedByLine() {
+    const std::optional<std::string> version = TheDesktop().HostVersionText();
+    return TagLine(kCreatedBy, version ? *version : "");
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fflush(file) == 0 && std::fclose(file) == 0;
+    if (!written || !closed) {
+        std::remove(path.c_str());  // a cut log must not pass for a whole one
+        return false;
+    }
+    return true;
+}
+
+struct TagValue {
+    const char* tag;
+    std::string CabrilloHeader::*member;
+};
+const TagValue kCategoryLines[] = {
+    {"CATEGORY-OPERATOR: ", &CabrilloHeader::m_CategoryOperator},
+    {"CATEGORY-ASSISTED: ", &CabrilloHeader::m_CategoryAssisted},
+    {"CATEGORY-BAND: ", &CabrilloHeader::m_CategoryBand},
+    {"CATEGORY-MODE: ", &CabrilloHeader::m_CategoryMode},
+    {"CATEGORY-POWER: ", &CabrilloHeader::m_CategoryPower},
+    {"CATEGORY-STATION: ", &CabrilloHeader::m_CategoryStation},
+    {"CATEGORY-TRANSMITTER: ", &CabrilloHeader::m_CategoryTransmitter},
+};
+const TagValue kStationLines[] = {
+    {"LOCATION: ", &CabrilloHeader::m_Location},
+    {"EMAIL: ", &CabrilloHeader::m_Email},
+    {"NAME: ", &CabrilloHeader::m_Name},
+    {"ADDRESS: ", &CabrilloHeader::m_Address},
+    {"ADDRESS-CITY: ", &CabrilloHeader::m_AddressCity},
+    {"ADDRESS-STATE-PROVINCE: ", &CabrilloHeader::m_AddressStProv},
+    {"ADDRESS-POSTALCODE: ", &CabrilloHeader::m_AddressPostalCode},
+    {"ADDRESS-COUNTRY: ", &CabrilloHeader::m_AddressCountry},
+    {"OPERATORS: ", &CabrilloHeader::m_Operators},
+};
+
+template <std::size_t N>
+std::string TagLines(const CabrilloHeader& header, const TagValue (&lines)[N]) {
+    std::string text;
+    for (const TagValue& line : lines) {
+        text += TagLine(line.tag, header.*line.member);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string OneLineValue(const std::string& value) {
+    std::string line = value;
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+void CCabrilloLog::AddQsoLine(const std::string& call, int32_t freqKHz, const std::string& modeText,
+                              const COleDateTime& qsoTime, const std::string&,
+                              const std::string& exchSent, const std::string&,
+                              const std::string& exchRcvd) {
+    const char* format = modeText == "CW" ? kQsoLineCw : kQsoLinePhone;
+    m_QsoLines.push_back(StringPrintf(format, freqKHz, OneLineValue(modeText).c_str(),
+                                      OneLineValue(qsoTime.Format(kCabrilloTimeFormat)).c_str(),
+                                      OneLineValue(m_Callsign).c_str(),
+                                      OneLineValue(exchSent).c_str(), OneLineValue(call).c_str(),
+                                      OneLineValue(exchRcvd).c_str()));
+}
+
+std::string CCabrilloLog::WriteLog() const {
+    std::string bytes = "START-OF-LOG: 3.0\r\n";
+    bytes += TagLine("CALLSIGN: ", m_Callsign);
+    bytes += "CONTEST: ARRL-10\r\n";
+    bytes += TagLines(*this, kCategoryLines);
+    bytes += TagLine("CLAIMED-SCORE: ", std::to_string(g_ClaimedScore));
+    bytes += TagLine("CLUB: ", m_Club);
+    bytes += CreatedByLine();
+    bytes += TagLines(*this, kStationLines);
+    bytes += SoapBoxLines(m_SoapBox);
+    for (const std::string& line : m_QsoLines) {
+        bytes += line;
+    }
+    bytes += "END-OF-LOG:\r\n";
+
+    const std::string name = m_FileName + kLogExtension;
+    return (WriteWholeFile(m_Folder + name, bytes) ? kFileProduced : kFileNotProduced) + name;
+}
