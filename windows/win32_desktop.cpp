@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/desktop.h"
+#include "windows/host_program.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ public:
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}
     void CloseWindows() override {}
-    std::optional<std::string> HostVersionText() override { return std::nullopt; }
+    std::optional<std::string> HostVersionText() override { return HostProgramVersion(); }
 };
 
 }  // namespace

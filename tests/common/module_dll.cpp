@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/common/module_exports.h"
+#include "tests/win32/wine_path.h"
 
 namespace {
 
@@ -19,13 +20,7 @@ void Find(HMODULE module, const char* name, F& function) {
 }
 
 HMODULE LoadModule() {
-    // The build tree, seen through Wine's drive Z: (the Unix root).
-    std::string path = std::string("Z:") + ARRL_DLL_PATH;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
+    const std::string path = WinePath(ARRL_DLL_PATH);
     HMODULE module = LoadLibraryA(path.c_str());
     if (!module) {
         std::fprintf(stderr, "cannot load %s\n", path.c_str());

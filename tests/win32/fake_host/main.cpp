@@ -1,0 +1,2 @@
+// A program file that stands in for the host's, for its version resource only.
+int main() { return 0; }

@@ -1,0 +1,51 @@
+#include "windows/host_program.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "reports/cabrillo_log.h"
+#include "reports/cabrillo_texts.h"
+
+namespace {
+
+std::optional<std::string> FindHostProgram() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(kHostProgramPattern, &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::optional<std::string> name;
+    do {
+        if (std::strstr(found.cFileName, kHostProgramMark)) {
+            name = found.cFileName;
+        }
+    } while (!name && FindNextFileA(search, &found));
+    FindClose(search);
+    return name;
+}
+
+}  // namespace
+
+std::optional<std::string> HostProgramVersion() {
+    const std::optional<std::string> program = FindHostProgram();
+    if (!program) {
+        return std::nullopt;
+    }
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(program->c_str(), &ignored);
+    if (size == 0) {
+        return std::nullopt;
+    }
+    std::vector<char> data(size);
+    void* block = nullptr;
+    UINT length = 0;
+    if (!GetFileVersionInfoA(program->c_str(), 0, size, data.data()) ||
+        !VerQueryValueA(data.data(), "\\", &block, &length) || length < sizeof(VS_FIXEDFILEINFO)) {
+        return std::nullopt;
+    }
+    const VS_FIXEDFILEINFO* info = static_cast<const VS_FIXEDFILEINFO*>(block);
+    return FormatHostVersion(HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
+                             HIWORD(info->dwFileVersionLS));
+}
