@@ -88,3 +88,27 @@ MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs, std::atomic<bool>* pressing)
     PressButton(box, IDOK);
     return seen;
 }
+
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done()) {
+            return true;
+        }
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10, QS_ALLINPUT);
+    }
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+    PumpMessagesUntil([] { return false; }, milliseconds);
+}

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 // Driving the module's windows from a test, as an operator would.
@@ -30,3 +31,10 @@ struct MessageBoxSeen {
 // Waits for a message box of this process, records it and closes it with OK;
 // sets *pressing just before the press, when given.
 MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs = 10000, std::atomic<bool>* pressing = nullptr);
+
+// Handles this thread's messages until the condition holds or the timeout
+// passes; true when it holds. A thread that waits for another thread's window
+// this way still serves the COM calls and sent messages that come to it.
+bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// Handles this thread's messages for a while.
+void PumpMessagesFor(DWORD milliseconds);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <windows.h>
+
+class CDataExchange;
+
+// A dialog window built from one of the module's dialog templates, in place
+// of MFC's CDialog.
+//
+//     class MyDialog : public CDialog {
+//     public:
+//         MyDialog() : CDialog(IDD_MY_DIALOG) {}
+//     protected:
+//         void DoDataExchange(CDataExchange* dx) override { DDX_Check(dx, IDC_BOX, m_Box); }
+//         BOOL OnInitDialog() override;  // call CDialog::OnInitDialog() first
+//         int m_Box = 0;
+//     };
+//     MyDialog dlg;
+//     if (dlg.DoModal() == IDOK) { ... }  // modal, on the calling thread
+//
+//     auto* window = new MyDialog;  // modeless: needs a message loop on this thread
+//     window->Create();
+//     ShowWindow(window->GetSafeHwnd(), SW_SHOW);
+//
+// Handlers run on the window's thread and return quickly; no exception leaves
+// the dialog procedure. Closing a modeless window (WM_CLOSE, OnOK, OnCancel)
+// destroys the window but never the object, whose owner deletes it on the
+// window's thread or after the window is gone. Owner-drawn controls: a
+// CButton member attached in DoDataExchange with DDX_Control receives the
+// parent's WM_DRAWITEM in its DrawItem.
+class CDialog {
+public:
+    explicit CDialog(UINT templateId) : m_TemplateId(templateId) {}
+    virtual ~CDialog();
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // Runs the dialog modally; the value given to EndDialog, or -1 when the
+    // template could not be loaded.
+    INT_PTR DoModal(HWND parent = nullptr);
+    // Creates the dialog modeless, hidden unless its template says visible.
+    bool Create(HWND parent = nullptr);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+    // Exchanges the members with the controls: true takes the controls'
+    // values into the members, false puts the members into the controls.
+    bool UpdateData(bool saveAndValidate = true);
+
+    // Ends a modal dialog with this result; destroys a modeless one.
+    void EndDialog(INT_PTR result);
+
+protected:
+    virtual void DoDataExchange(CDataExchange*) {}
+    // The base puts the members into the controls; TRUE lets the system set the focus.
+    virtual BOOL OnInitDialog();
+    // The base takes the controls' values, then ends with IDOK.
+    virtual void OnOK();
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    virtual void OnClose() { OnCancel(); }
+    // A control notification other than OK and Cancel; true when handled.
+    virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+    // The system's default handling of WM_TIMER follows.
+    virtual void OnTimer(UINT_PTR /*id*/) {}
+    // True when the handler has set the cursor itself; false hands the message
+    // to the default processing, whose result becomes the message's result.
+    virtual bool OnSetCursor(HWND /*window*/, UINT /*hitTest*/, UINT /*mouseMessage*/) {
+        return false;
+    }
+    // Every WM_CTLCOLOR* message; the base gives the system's colours and brush.
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT message);
+    virtual void OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleCommand(int id, int code);
+    INT_PTR HandleSetCursor(HWND window, UINT hitTest, UINT mouseMessage);
+    INT_PTR Attach(HWND window);
+    void Detach();
+
+    const UINT m_TemplateId;
+    HWND m_hWnd = nullptr;
+    bool m_Modal = false;
+};
