@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The 97 location boxes of the State/Province window. Box i has the control
+// id IDC_STAT_PROV_FIRST + i: the US states, the Canadian provinces, the
+// Mexican states and the IARU regions, in id order.
+constexpr std::size_t kStatProvBoxCount = 97;
+extern const char* const kStatProvCaptions[kStatProvBoxCount];
+
+// One flag per box: 1 worked, 0 not.
+using StatProvFlags = std::array<int, kStatProvBoxCount>;
+
+// The worked codes that light box i: its caption, except that "LB" and "NF"
+// are lit by "NL", "NWT" by "NT", "PEI" by "PE", and "DFE" by "DFE" and "DF".
+std::vector<std::string> CodesLightingBox(std::size_t i);
+
+// The flags of the boxes that the worked codes light (exact comparison);
+// codes without a box light nothing.
+StatProvFlags FlagsFromWorkedCodes(const std::vector<std::string>& workedCodes);

@@ -1,0 +1,99 @@
+#include "windows/status_button_layout.h"
+
+#include <mutex>
+
+#include "engine/log_store.h"
+#include "windows/host_state.h"
+#include "windows/status_texts.h"
+
+namespace {
+
+// The worked-with table: the row height is a seventh of the button; the row
+// of "160m" is not drawn, the header stands in its place.
+constexpr int kTableRows = 7;
+constexpr int kFirstDrawnRow = 1;
+constexpr int kLastDrawnRow = 5;
+constexpr int kDrawnCells = 4;
+constexpr int kCellX[kDrawnCells] = {20, 100, 180, 260};
+constexpr int kRowTextTop = 20;
+
+// The DXCC grid: one entry per 40 pixels, a new line every 15.
+constexpr int kGridLeft = 5;
+constexpr int kGridColumnWidth = 40;
+constexpr int kGridLineHeight = 15;
+
+DrawOp Fill(const PixelRect& rect, RgbColour colour) {
+    return DrawOp{DrawOp::kFill, rect, colour, std::string()};
+}
+
+DrawOp Text(int x, int y, const std::string& text) {
+    return DrawOp{DrawOp::kText, PixelRect{x, y, x, y}, RgbColour{0, 0, 0}, text};
+}
+
+void LayoutWorkedWithView(const StatusButtonData& data, const PixelRect& item,
+                          std::vector<DrawOp>& ops) {
+    ops.push_back(Fill(item, kWorkedWithBackground));
+    const int rowHeight = item.bottom / kTableRows;
+    if (data.hostBand >= 0) {
+        // The bar lies behind the text of the current band's row.
+        ops.push_back(Fill(PixelRect{0, (data.hostBand + 1) * rowHeight - 5, item.right,
+                                     (data.hostBand + 2) * rowHeight - 13},
+                           kBandBarColour));
+    }
+    ops.push_back(Text(20, 18, kHeaderBand));
+    ops.push_back(Text(100, 18, kHeaderCw));
+    ops.push_back(Text(180, 0, data.hostCall));
+    ops.push_back(Text(178, 18, kHeaderSsb));
+    ops.push_back(Text(245, 18, kHeaderStateProv));
+    for (int k = kFirstDrawnRow; k <= kLastDrawnRow; ++k) {
+        if (static_cast<std::size_t>(k) >= data.bandRows.size()) {
+            break;
+        }
+        const std::vector<std::string>& row = data.bandRows[static_cast<std::size_t>(k)];
+        for (std::size_t cell = 0; cell < kDrawnCells && cell < row.size(); ++cell) {
+            ops.push_back(Text(kCellX[cell], kRowTextTop + k * rowHeight, row[cell]));
+        }
+    }
+}
+
+void LayoutDxccView(const StatusButtonData& data, const PixelRect& item, std::vector<DrawOp>& ops) {
+    ops.push_back(Fill(item, kDxccBackground));
+    if (data.hostBand < 0) {
+        return;
+    }
+    int x = kGridLeft;
+    int y = 0;
+    for (const std::string& prefix : data.workedDxcc) {
+        ops.push_back(Text(x, y, prefix));
+        x += kGridColumnWidth;
+        if (x > item.right - kGridColumnWidth) {
+            y += kGridLineHeight;
+            x = kGridLeft;
+        }
+    }
+}
+
+}  // namespace
+
+StatusButtonData SnapshotStatusButtonData() {
+    StatusButtonData data;
+    data.hostCall = g_HostCall;
+    data.hostBand = g_HostBand;
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    if (!data.hostCall.empty()) {
+        data.bandRows = g_BandRows;
+    } else if (g_HostMode == 0 || g_HostMode == 1) {
+        data.workedDxcc = g_WorkedDxcc[g_HostMode].Items();
+    }
+    return data;
+}
+
+std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item) {
+    std::vector<DrawOp> ops;
+    if (data.hostCall.empty()) {
+        LayoutDxccView(data, item, ops);
+    } else {
+        LayoutWorkedWithView(data, item, ops);
+    }
+    return ops;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the status button paints, worked out apart from the window system:
+// a list of fills and texts computed from the module's state, which the
+// button then executes on its device context.
+
+struct RgbColour {
+    uint8_t red, green, blue;
+    bool operator==(const RgbColour& other) const {
+        return red == other.red && green == other.green && blue == other.blue;
+    }
+};
+
+inline constexpr RgbColour kWorkedWithBackground{255, 255, 198};
+inline constexpr RgbColour kBandBarColour{198, 255, 255};
+inline constexpr RgbColour kDxccBackground{255, 250, 198};
+
+// A rectangle in the button's pixels, right and bottom exclusive.
+struct PixelRect {
+    int left, top, right, bottom;
+};
+
+// One step of painting: a solid fill of the rectangle, or a text whose
+// top-left corner is the rectangle's left and top.
+struct DrawOp {
+    enum Kind { kFill, kText };
+    Kind kind;
+    PixelRect rect;
+    RgbColour colour;  // fills
+    std::string text;  // texts, drawn transparently in the default font and colour
+};
+
+// The part of the module's state that the button shows, copied so that it is
+// painted without holding the store's lock.
+struct StatusButtonData {
+    std::string hostCall;                            // empty: the DXCC view
+    int32_t hostBand = -1;                           // -1: no band
+    std::vector<std::vector<std::string>> bandRows;  // worked-with view
+    std::vector<std::string> workedDxcc;             // DXCC view: the list of the host's mode
+};
+
+// Copies g_HostCall, g_HostBand, the band rows and the worked DXCC list that
+// g_HostMode selects (none for a mode other than 0 or 1). Takes g_StoreLock.
+StatusButtonData SnapshotStatusButtonData();
+
+// The painting of the whole item rectangle, in order.
+std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item);

@@ -1,0 +1,41 @@
+#pragma once
+
+// The status windows' own texts: settings keys, host macros and the status
+// button's table header.
+
+// Settings keys of the control dialog and the status windows.
+inline constexpr char kKeyModeCw[] = "setup_mode_cw";
+inline constexpr char kKeyModeSsb[] = "setup_mode_ssb";
+inline constexpr char kKeyMode[] = "Mode";
+inline constexpr char kKeyViewState[] = "setup_view_state";
+// Written with these capitals, read back in lower case: names match without regard to case.
+inline constexpr char kKeyViewDxccWritten[] = "setup_view_DXCC";
+inline constexpr char kKeyViewDxccRead[] = "setup_view_dxcc";
+inline constexpr char kKeySetupX[] = "setup_arrl_x";
+inline constexpr char kKeySetupY[] = "setup_arrl_y";
+inline constexpr char kKeyStatX[] = "stat_x";
+inline constexpr char kKeyStatY[] = "stat_y";
+inline constexpr char kKeyDxccX[] = "dxcc_x";
+inline constexpr char kKeyDxccY[] = "dxcc_y";
+
+// Where each window opens when no position is stored.
+constexpr int kSetupDefaultX = 10;
+constexpr int kSetupDefaultY = 600;
+constexpr int kStatDefaultX = 10;
+constexpr int kStatDefaultY = 600;
+constexpr int kDxccDefaultX = 10;
+constexpr int kDxccDefaultY = 400;
+
+// Macros sent to the host when a mode is chosen.
+inline constexpr char kMacroModeCw[] = "<MODE:CW>";
+inline constexpr char kMacroBaudRate[] = "<BAUDRATE:27>";
+inline constexpr char kMacroModeSsb[] = "<MODE:SSB>";
+
+// The host's automation object.
+inline constexpr char kHostProgId[] = "Vexo2.Application";
+
+// The status button's worked-with table.
+inline constexpr char kHeaderBand[] = "Band";
+inline constexpr char kHeaderCw[] = "CW";
+inline constexpr char kHeaderSsb[] = "SSB";
+inline constexpr char kHeaderStateProv[] = "State/Prov";
