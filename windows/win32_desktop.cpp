@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/desktop.h"
+#include "windows/cabrillo_dialog.h"
 #include "windows/host_program.h"
 
 namespace {
@@ -14,7 +15,15 @@ public:
     void ShowInfoMessage(const std::string& text, const std::string& caption) override {
         MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
     }
-    bool EditCabrilloHeader(CabrilloHeader&) override { return false; }
+    bool EditCabrilloHeader(CabrilloHeader& header) override {
+        Cabrillo dialog;
+        dialog.m_Values = header;
+        if (dialog.DoModal(nullptr) != IDOK) {
+            return false;
+        }
+        header = dialog.m_Values;
+        return true;
+    }
     bool WindowThreadRunning() override { return false; }
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}

@@ -38,6 +38,17 @@ BOOL CALLBACK CountButton(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// The icon of a message box: a static control of the icon kind, whatever its id.
+BOOL CALLBACK FindIcon(HWND child, LPARAM param) {
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if ((style & SS_TYPEMASK) != SS_ICON) {
+        return TRUE;
+    }
+    *reinterpret_cast<HICON*>(param) =
+        reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    return FALSE;
+}
+
 }  // namespace
 
 HWND WaitForTopWindow(const char* className, const char* title, DWORD timeoutMs) {
@@ -79,8 +90,8 @@ MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs, std::atomic<bool>* pressing)
     seen.title = WindowText(box);
     seen.text = ControlText(box, 0xFFFF);
     EnumChildWindows(box, CountButton, reinterpret_cast<LPARAM>(&seen.buttons));
-    // The icon is a static control (id 0x14) holding the system's information icon.
-    const HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, 0x14, STM_GETICON, 0, 0));
+    HICON icon = nullptr;
+    EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&icon));
     seen.hasInformationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_INFORMATION);
     if (pressing) {
         *pressing = true;

@@ -1,0 +1,82 @@
+#include "windows/cabrillo_dialog.h"
+
+#include "platform/data_exchange.h"
+
+namespace {
+
+struct Field {
+    int id;
+    std::string CabrilloHeader::*member;
+    bool combo;
+};
+
+const Field kFields[] = {
+    {IDC_CABRILLO_CONTEST, &CabrilloHeader::m_Contest, false},
+    {IDC_CABRILLO_CALLSIGN, &CabrilloHeader::m_Callsign, false},
+    {IDC_CABRILLO_CLAIMED, &CabrilloHeader::m_Claimed, false},
+    {IDC_CABRILLO_CATEGORY_OPERATOR, &CabrilloHeader::m_CategoryOperator, true},
+    {IDC_CABRILLO_LOCATION, &CabrilloHeader::m_Location, true},
+    {IDC_CABRILLO_CATEGORY_BAND, &CabrilloHeader::m_CategoryBand, true},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, &CabrilloHeader::m_CategoryAssisted, true},
+    {IDC_CABRILLO_CATEGORY_MODE, &CabrilloHeader::m_CategoryMode, true},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, &CabrilloHeader::m_CategoryOverlay, true},
+    {IDC_CABRILLO_CATEGORY_POWER, &CabrilloHeader::m_CategoryPower, true},
+    {IDC_CABRILLO_CATEGORY_STATION, &CabrilloHeader::m_CategoryStation, true},
+    {IDC_CABRILLO_CATEGORY_TRANSMITTER, &CabrilloHeader::m_CategoryTransmitter, true},
+    {IDC_CABRILLO_NAME, &CabrilloHeader::m_Name, false},
+    {IDC_CABRILLO_ADDRESS, &CabrilloHeader::m_Address, false},
+    {IDC_CABRILLO_ADDRESS_CITY, &CabrilloHeader::m_AddressCity, false},
+    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, &CabrilloHeader::m_AddressStProv, false},
+    {IDC_CABRILLO_ADDRESS_POSTALCODE, &CabrilloHeader::m_AddressPostalCode, false},
+    {IDC_CABRILLO_ADDRESS_COUNTRY, &CabrilloHeader::m_AddressCountry, false},
+    {IDC_CABRILLO_OPERATORS, &CabrilloHeader::m_Operators, false},
+    {IDC_CABRILLO_CLUB, &CabrilloHeader::m_Club, false},
+    {IDC_CABRILLO_SOAPBOX, &CabrilloHeader::m_SoapBox, false},
+    {IDC_CABRILLO_EMAIL, &CabrilloHeader::m_Email, false},
+};
+
+struct ComboList {
+    int id;
+    std::initializer_list<const char*> entries;
+};
+
+// The entries the operator picks from; sorted boxes order them themselves.
+const ComboList kComboLists[] = {
+    {IDC_CABRILLO_CATEGORY_OPERATOR, {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
+    {IDC_CABRILLO_CATEGORY_BAND, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, {"ASSISTED", "NON-ASSISTED"}},
+    {IDC_CABRILLO_CATEGORY_MODE, {"CW", "SSB", "Mixed"}},
+    {IDC_CABRILLO_CATEGORY_POWER, {"HIGH", "LOW", "QRP"}},
+    {IDC_CABRILLO_CATEGORY_TRANSMITTER, {"ONE", "TWO", "UNLIMITED"}},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, {"CLASSIC", "ROOKIE"}},
+    {IDC_CABRILLO_CATEGORY_STATION,
+     {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}},
+    {IDC_CABRILLO_LOCATION,
+     {"DX", "--/--", "AL", "AK", "AZ", "AR", "CA",  "CO", "CT", "DE", "FL", "GA", "ID",
+      "IL", "IN",    "IA", "KS", "KY", "LA", "ME",  "MA", "MI", "MN", "MS", "MO", "MT",
+      "NE", "NV",    "NH", "NJ", "NM", "NY", "NC",  "ND", "OH", "OK", "OR", "PA", "RI",
+      "SC", "SD",    "TN", "TX", "UT", "VT", "VA",  "WA", "WV", "WI", "WY", "NB", "NS",
+      "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"}},
+};
+
+}  // namespace
+
+void Cabrillo::DoDataExchange(CDataExchange* dx) {
+    for (const Field& field : kFields) {
+        if (field.combo) {
+            DDX_CBString(dx, field.id, m_Values.*field.member);
+        } else {
+            DDX_Text(dx, field.id, m_Values.*field.member);
+        }
+    }
+}
+
+BOOL Cabrillo::OnInitDialog() {
+    for (const ComboList& list : kComboLists) {
+        for (const char* entry : list.entries) {
+            SendDlgItemMessageA(GetSafeHwnd(), list.id, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(entry));
+        }
+    }
+    return CDialog::OnInitDialog();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/dialog.h"
+#include "reports/cabrillo_header.h"
+#include "resources/resource.h"
+
+// The modal dialog in which the operator confirms the Cabrillo header.
+class Cabrillo : public CDialog {
+public:
+    Cabrillo() : CDialog(IDD_CABRILLO) {}
+
+    // The values shown; after OK, the values the operator left in the fields.
+    CabrilloHeader m_Values;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+};
