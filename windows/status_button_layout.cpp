@@ -97,3 +97,7 @@ std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const Pixel
     }
     return ops;
 }
+
+ButtonPlacement PlaceStatusButton(const PixelRect& client) {
+    return ButtonPlacement{client.left + 1, client.top + 1, client.right - 4, client.bottom - 4};
+}

@@ -49,3 +49,10 @@ StatusButtonData SnapshotStatusButtonData();
 
 // The painting of the whole item rectangle, in order.
 std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item);
+
+// Where the button stands in the DXCC window's client area: one pixel in
+// from the left and top, three short of the right and bottom.
+struct ButtonPlacement {
+    int left, top, width, height;
+};
+ButtonPlacement PlaceStatusButton(const PixelRect& client);

@@ -171,6 +171,25 @@ TEST(StatusButtonLayout, DxccGridWrapsBeforeTheRightEdge) {
     }
 }
 
+TEST(StatusButtonLayout, ButtonFillsTheClientAreaLessItsMargin) {
+    struct Case {
+        PixelRect client;
+        int left, top, width, height;
+    } const cases[] = {
+        {{0, 0, 100, 60}, 1, 1, 96, 56},
+        {{0, 0, 364, 190}, 1, 1, 360, 186},
+        {{0, 0, 4, 4}, 1, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.client.right << "x" << c.client.bottom);
+        const ButtonPlacement place = PlaceStatusButton(c.client);
+        EXPECT_EQ(c.left, place.left);
+        EXPECT_EQ(c.top, place.top);
+        EXPECT_EQ(c.width, place.width);
+        EXPECT_EQ(c.height, place.height);
+    }
+}
+
 class StatusButtonSnapshot : public testing::Test {
 protected:
     void SetUp() override {

@@ -1,5 +1,7 @@
 #include "tests/win32/window_helpers.h"
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -51,13 +53,17 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM param) {
 
 }  // namespace
 
+HWND FindTopWindow(const char* className, const char* title) {
+    Search search{className, title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND WaitForTopWindow(const char* className, const char* title, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     do {
-        Search search{className, title, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            return search.found;
+        if (HWND found = FindTopWindow(className, title)) {
+            return found;
         }
         Sleep(10);
     } while (GetTickCount() - start < timeoutMs);
@@ -120,6 +126,47 @@ bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
 }
 
+namespace {
+
+struct SentMessage {
+    bool handled = false;
+    LRESULT result = 0;
+};
+
+void CALLBACK MessageHandled(HWND, UINT, ULONG_PTR data, LRESULT result) {
+    SentMessage* sent = reinterpret_cast<SentMessage*>(data);
+    sent->result = result;
+    sent->handled = true;
+}
+
+}  // namespace
+
+LRESULT SendAndPump(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+        return SendMessageA(window, message, wParam, lParam);
+    }
+    SentMessage sent;
+    if (SendMessageCallbackA(window, message, wParam, lParam, MessageHandled,
+                             reinterpret_cast<ULONG_PTR>(&sent))) {
+        PumpMessagesUntil([&] { return sent.handled; });
+    }
+    return sent.result;
+}
+
+void ClickAndPump(HWND dialog, int id) {
+    SendAndPump(GetDlgItem(dialog, id), BM_CLICK);
+}
+
 void PumpMessagesFor(DWORD milliseconds) {
     PumpMessagesUntil([] { return false; }, milliseconds);
+}
+
+void RunOnOtherThread(const std::function<void()>& body) {
+    std::atomic<bool> done{false};
+    std::thread thread([&] {
+        body();
+        done = true;
+    });
+    PumpMessagesUntil([&] { return done.load(); }, INFINITE);
+    thread.join();
 }

@@ -11,6 +11,8 @@
 // The first visible top-level window of this process with the class name
 // (and the title, when given) that appears within the timeout; null if none.
 HWND WaitForTopWindow(const char* className, const char* title, DWORD timeoutMs);
+// The same without waiting: such a window as things stand, or null.
+HWND FindTopWindow(const char* className, const char* title);
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
@@ -38,3 +40,14 @@ MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs = 10000, std::atomic<bool>* p
 bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // Handles this thread's messages for a while.
 void PumpMessagesFor(DWORD milliseconds);
+
+// Sends a message to a window of another thread and handles this thread's
+// messages until it has been handled (so that the other thread may call this
+// one meanwhile); the message's result. A window of this thread gets it directly.
+LRESULT SendAndPump(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// Clicks a dialog's button or check box as the mouse does (BM_CLICK), and
+// returns when the dialog has handled the click.
+void ClickAndPump(HWND dialog, int id);
+// Runs the function on a thread of its own and handles this thread's
+// messages until it has returned.
+void RunOnOtherThread(const std::function<void()>& body);

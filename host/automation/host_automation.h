@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+// after windows.h
+#include <ole2.h>
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// The automation object that the host publishes as "Vexo2.Application": the
+// operations the module calls, by dispatch id, with their exact kinds:
+//   2  frequency, property get, a double in Hz
+//   7  mode, property get, a string
+//   8  GetField(int), method, a VARIANT: the field's text, empty when unset
+//   16 RunMacro(string), method
+// A test or the host simulator sets the values it answers with and reads the
+// macros and calls it received, in order. Reference counted; create with new.
+class HostAutomation final : public IDispatch {
+public:
+    HostAutomation() = default;
+    HostAutomation(const HostAutomation&) = delete;
+    HostAutomation& operator=(const HostAutomation&) = delete;
+
+    void SetField(int index, const std::string& text);
+    void SetFrequency(double hz);
+    void SetMode(const std::string& mode);
+    // While set, every call fails as a host in trouble would.
+    void SetFailing(bool failing);
+
+    std::vector<std::string> Macros() const;
+    // Every call that succeeded: "GetFrequency", "GetMode", "GetField 5", "RunMacro <SP1>".
+    std::vector<std::string> Calls() const;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD kind, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO*, UINT*) override;
+
+private:
+    ~HostAutomation() = default;
+
+    HRESULT Frequency(VARIANT* result);
+    HRESULT Mode(VARIANT* result);
+    HRESULT Field(VARIANTARG& index, VARIANT* result);
+    HRESULT RunMacro(VARIANTARG& macro);
+
+    LONG m_References = 1;
+    mutable std::mutex m_Lock;
+    std::map<int, std::string> m_Fields;
+    double m_Frequency = 0.0;
+    std::string m_Mode;
+    bool m_Failing = false;
+    std::vector<std::string> m_Macros;
+    std::vector<std::string> m_Calls;
+};

@@ -1,0 +1,233 @@
+// The DXCC window and its owner-drawn status button, read back from the screen.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <mutex>
+
+#include "engine/log_store.h"
+#include "resources/resource.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/win32/status_window_checks.h"
+#include "tests/win32/window_helpers.h"
+#include "tests/win32/window_picture.h"
+#include "windows/host_state.h"
+#include "windows/status_windows.h"
+
+namespace {
+
+constexpr COLORREF kWorkedWith = RGB(255, 255, 198);
+constexpr COLORREF kBandBar = RGB(198, 255, 255);
+constexpr COLORREF kDxcc = RGB(255, 250, 198);
+
+std::unique_ptr<Multiplier> OpenMultiplier() {
+    return std::unique_ptr<Multiplier>(OpenStatusWindow<Multiplier>());
+}
+
+RECT ButtonRect(HWND window) {
+    HWND button = GetDlgItem(window, IDC_INFO_BUTTON);
+    RECT rect;
+    GetWindowRect(button, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void ResizeClient(HWND window, int width, int height) {
+    RECT rect{0, 0, width, height};
+    AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The band rows as the refresh fills them for a callsign worked on 10 m.
+std::vector<std::vector<std::string>> RowsOfACallsign() {
+    std::vector<std::vector<std::string>> rows;
+    for (const char* band : {"160m", "80m", "40m", "20m", "15m"}) {
+        rows.push_back({band, "   -", "   -", "   -", "   -"});
+    }
+    rows.push_back({"10m", "14:05", "15:30", "TX", "   -"});
+    return rows;
+}
+
+const char* const kPrefixes[] = {
+    "K",  "VE", "XE", "DL", "G",  "F",   "I",   "EA",  "JA", "VK", "ZL", "PY", "LU", "CE", "OH",
+    "SM", "LA", "OZ", "ON", "PA", "HB",  "OE",  "OK",  "SP", "YU", "9A", "S5", "UA", "UR", "YL",
+    "LY", "ES", "EI", "GM", "GW", "CT",  "EA8", "CU",  "4X", "SV", "TA", "ZS", "5B", "VU", "BY",
+    "HL", "DU", "YB", "9V", "HS", "KH6", "KL",  "KP4", "HI", "CO", "YV", "HK"};
+
+class MultiplierWindow : public testing::Test {
+protected:
+    void TearDown() override {
+        g_HostCall.clear();
+        g_HostBand = -1;
+        g_HostMode = -1;
+        std::lock_guard<std::mutex> lock(g_StoreLock);
+        g_WorkedDxcc[0].RemoveAll();
+        g_WorkedDxcc[1].RemoveAll();
+        g_BandRows.clear();
+    }
+
+    // The window away from every other test program's windows, with its
+    // button 360 x 186 pixels: rows of 26.
+    std::unique_ptr<Multiplier> OpenForPixels() {
+        PositionCase{"900", "40", 900, 40}.WriteSettings("dxcc_x", "dxcc_y");
+        auto window = OpenMultiplier();
+        if (window) {
+            ResizeClient(window->GetSafeHwnd(), 364, 190);
+        }
+        return window;
+    }
+
+    // The button as it paints itself now.
+    static WindowPicture Repainted(const Multiplier& window) {
+        HWND button = GetDlgItem(window.GetSafeHwnd(), IDC_INFO_BUTTON);
+        InvalidateRect(button, nullptr, FALSE);
+        UpdateWindow(button);
+        return WindowPicture(button);
+    }
+
+    static void SetWorked(int mode, std::initializer_list<const char*> prefixes) {
+        std::lock_guard<std::mutex> lock(g_StoreLock);
+        for (const char* prefix : prefixes) {
+            g_WorkedDxcc[mode].AddIfNew(prefix);
+        }
+    }
+
+    ScratchDir m_Dir;
+};
+
+}  // namespace
+
+TEST_F(MultiplierWindow, OpensAtTheStoredPositionOrTheDefault) {
+    const PositionCase cases[] = {
+        {nullptr, nullptr, 10, 400},
+        {"0", "0", 10, 400},
+        {"250", "0", 250, 400},
+        {"-5", "-30", -5, -30},
+    };
+    for (const PositionCase& c : cases) {
+        SCOPED_TRACE(c.Describe());
+        c.WriteSettings("dxcc_x", "dxcc_y");
+        auto window = OpenMultiplier();
+        ASSERT_TRUE(window);
+        ExpectTopLeft(window->GetSafeHwnd(), c.expectedX, c.expectedY);
+    }
+}
+
+TEST_F(MultiplierWindow, IsATopMostResizableWindowFilledByTheOwnerDrawnButton) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    HWND hwnd = window->GetSafeHwnd();
+    EXPECT_EQ("Multiplier", WindowText(hwnd));
+    ExpectStatusWindowFrame(hwnd, true);
+    ExpectDialogClientSize(hwnd, 242, 117);
+    ExpectControl(hwnd, IDC_INFO_BUTTON, "Button2", {2, 2, 238, 113}, BS_OWNERDRAW);
+}
+
+TEST_F(MultiplierWindow, ResizingRefitsTheButtonToTheClientArea) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    struct Case {
+        int width, height;
+        RECT button;
+    } const cases[] = {
+        // Captioned windows keep a minimum width; the height may shrink to nothing.
+        {200, 60, {1, 1, 197, 57}},
+        {300, 200, {1, 1, 297, 197}},
+        {150, 4, {1, 1, 147, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        ResizeClient(window->GetSafeHwnd(), c.width, c.height);
+        const RECT button = ButtonRect(window->GetSafeHwnd());
+        EXPECT_EQ(c.button.left, button.left);
+        EXPECT_EQ(c.button.top, button.top);
+        EXPECT_EQ(c.button.right, button.right);
+        EXPECT_EQ(c.button.bottom, button.bottom);
+    }
+}
+
+TEST_F(MultiplierWindow, PointerOverTheWindowSavesOnlyTheMovedCoordinates) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    ExpectPositionSaving(window->GetSafeHwnd(), "dxcc_x", "dxcc_y", 10, 400);
+}
+
+TEST_F(MultiplierWindow, PointerPassingBetweenWindowsWritesEachPositionOnceMore) {
+    std::unique_ptr<Stat_Prov> stateWindow(OpenStatusWindow<Stat_Prov>());
+    auto dxccWindow = OpenMultiplier();
+    ASSERT_TRUE(stateWindow && dxccWindow);
+    for (HWND window :
+         {dxccWindow->GetSafeHwnd(), stateWindow->GetSafeHwnd(), dxccWindow->GetSafeHwnd()}) {
+        SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    }
+    // Each window compares itself with the position the other one left.
+    EXPECT_EQ("[Settings]\r\nstat_y=600\r\ndxcc_y=400\r\n",
+              ReadFileBytes("Plugins\\ARRL-10M_CW_SSB.ini"));
+}
+
+TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {
+    auto window = OpenForPixels();
+    ASSERT_TRUE(window);
+    g_HostCall = "K1ABC";
+    {
+        std::lock_guard<std::mutex> lock(g_StoreLock);
+        g_BandRows = RowsOfACallsign();
+    }
+    for (int32_t band = -1; band <= 5; ++band) {
+        SCOPED_TRACE(testing::Message() << "band " << band);
+        g_HostBand = band;
+        const WindowPicture picture = Repainted(*window);
+        ASSERT_EQ(360, picture.Width());
+        ASSERT_EQ(186, picture.Height());
+        // The right edge holds no text: there the colours show the bar alone.
+        const int x = picture.Width() - 2;
+        for (int y = 0; y < picture.Height(); ++y) {
+            const bool inBar = band >= 0 && y >= (band + 1) * 26 - 5 && y < (band + 2) * 26 - 13;
+            ASSERT_EQ(inBar ? kBandBar : kWorkedWith, picture.Pixel(x, y)) << "y " << y;
+        }
+    }
+}
+
+TEST_F(MultiplierWindow, DxccViewShowsOnlyItsBackgroundWithoutBandOrPrefixes) {
+    auto window = OpenForPixels();
+    ASSERT_TRUE(window);
+    const RECT whole{0, 0, 360, 186};
+    g_HostMode = 0;
+    g_HostBand = -1;
+    SetWorked(0, {"DL", "JA"});
+    EXPECT_EQ(0, Repainted(*window).CountOtherThan(kDxcc, whole)) << "no band";
+    g_HostBand = 5;
+    g_HostMode = 1;
+    EXPECT_EQ(0, Repainted(*window).CountOtherThan(kDxcc, whole)) << "nothing worked in SSB";
+    g_HostMode = 0;
+    const WindowPicture picture = Repainted(*window);
+    // Two prefixes side by side in a first line of text (the font's glyphs
+    // are taller than the grid's 15-pixel lines).
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {5, 0, 45, 20}), 0);
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {45, 0, 85, 20}), 0);
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {85, 0, 360, 186}));
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 20, 360, 186}));
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 0, 5, 186}));
+}
+
+TEST_F(MultiplierWindow, Screenshots) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    g_HostBand = 5;
+    g_HostMode = 0;
+    {
+        std::lock_guard<std::mutex> lock(g_StoreLock);
+        g_BandRows = RowsOfACallsign();
+        for (const char* prefix : kPrefixes) {
+            g_WorkedDxcc[0].AddIfNew(prefix);
+        }
+    }
+    g_HostCall = "K1ABC";
+    Repainted(*window);
+    EXPECT_FALSE(SaveScreenshot(window->GetSafeHwnd(), "dxcc-worked-with").empty());
+    g_HostCall.clear();
+    Repainted(*window);
+    EXPECT_FALSE(SaveScreenshot(window->GetSafeHwnd(), "dxcc-prefixes").empty());
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Checks that the control dialog and the two status windows share: where
+// they open and save their position, their frame, controls and colours.
+
+// A stored position (texts of the two keys, null for a missing key) and
+// where the window must then open.
+struct PositionCase {
+    const char* x;
+    const char* y;
+    int expectedX;
+    int expectedY;
+
+    // Starts the settings file afresh with the two keys.
+    void WriteSettings(const char* keyX, const char* keyY) const;
+    std::string Describe() const;
+};
+
+void ExpectTopLeft(HWND window, int x, int y);
+
+// Caption, system menu, top-most, the module's icon; resizable or not.
+void ExpectStatusWindowFrame(HWND window, bool resizable);
+// The client area of a dialog template of this size in dialog units.
+void ExpectDialogClientSize(HWND dialog, int width, int height);
+
+// A control's rectangle in dialog units.
+struct DluRect {
+    int x, y, width, height;
+};
+void ExpectPlacedAt(HWND dialog, HWND control, const DluRect& place);
+// A button-class control with this text, button type and place.
+void ExpectControl(HWND dialog, int id, const char* text, const DluRect& place, LONG type);
+// The dialog's static texts in template order.
+std::vector<HWND> StaticControls(HWND dialog);
+
+// Moves the window (opened at the start position with no position stored)
+// vertically, horizontally, then both ways, and checks after each pointer
+// movement over it that the settings file holds exactly the moved keys.
+void ExpectPositionSaving(HWND window, const char* keyX, const char* keyY, int startX, int startY);
+
+// Every control colour message of the window gives its pale brush, black
+// text on the text background; its background is painted in that colour.
+void ExpectStatusColours(HWND window, int controlId);

@@ -1,0 +1,112 @@
+#include "windows/host_app.h"
+
+#include "windows/status_texts.h"
+
+CHostApp g_HostApp;
+IDispatch* g_pHostDispatch = nullptr;
+
+namespace {
+
+// The host's operations, by dispatch id.
+constexpr DISPID kDispidFrequency = 2;
+constexpr DISPID kDispidMode = 7;
+constexpr DISPID kDispidField = 8;
+constexpr DISPID kDispidRunMacro = 16;
+
+void FreeExceptionTexts(EXCEPINFO& exception) {
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+}
+
+IDispatch* FindRunningHost() {
+    CLSID clsid;
+    if (FAILED(CLSIDFromProgID(WideText(kHostProgId).c_str(), &clsid))) {
+        return nullptr;
+    }
+    // Never uninitialised: the thread keeps COM for as long as it runs.
+    if (FAILED(CoInitialize(nullptr))) {
+        return nullptr;
+    }
+    ComPtr<IUnknown> running;
+    if (FAILED(GetActiveObject(clsid, nullptr, running.Out()))) {
+        return nullptr;
+    }
+    ComPtr<IDispatch> dispatch;
+    if (FAILED(running->QueryInterface(IID_IDispatch, dispatch.OutVoid()))) {
+        return nullptr;
+    }
+    return dispatch.Detach();
+}
+
+}  // namespace
+
+HRESULT CHostApp::Invoke(DISPID id, WORD kind, VARIANT* argument, VARIANT* result) {
+    if (!m_lpDispatch) {
+        return E_POINTER;
+    }
+    DISPPARAMS params{argument, nullptr, argument ? 1u : 0u, 0};
+    EXCEPINFO exception{};
+    UINT argumentError = 0;
+    const HRESULT hr =
+        m_lpDispatch->Invoke(id, IID_NULL, 0, kind, &params, result, &exception, &argumentError);
+    FreeExceptionTexts(exception);
+    return hr;
+}
+
+std::optional<double> CHostApp::GetFrequency() {
+    ComVariant result;
+    if (FAILED(Invoke(kDispidFrequency, DISPATCH_PROPERTYGET, nullptr, result.Get())) ||
+        !result.ChangeType(VT_R8)) {
+        return std::nullopt;
+    }
+    return result.Value().dblVal;
+}
+
+std::optional<std::string> CHostApp::GetMode() {
+    ComVariant result;
+    if (FAILED(Invoke(kDispidMode, DISPATCH_PROPERTYGET, nullptr, result.Get())) ||
+        !result.ChangeType(VT_BSTR)) {
+        return std::nullopt;
+    }
+    return TextOf(result.Value());
+}
+
+std::optional<ComVariant> CHostApp::GetField(int32_t index) {
+    ComVariant argument;
+    argument.Get()->vt = VT_I4;
+    argument.Get()->lVal = index;
+    ComVariant result;
+    if (FAILED(Invoke(kDispidField, DISPATCH_METHOD, argument.Get(), result.Get()))) {
+        return std::nullopt;
+    }
+    return std::optional<ComVariant>(std::move(result));
+}
+
+bool CHostApp::RunMacro(const std::string& macro) {
+    ComVariant argument;
+    argument.Get()->vt = VT_BSTR;
+    argument.Get()->bstrVal = ComBstr(WideText(macro)).Detach();
+    return SUCCEEDED(Invoke(kDispidRunMacro, DISPATCH_METHOD, argument.Get(), nullptr));
+}
+
+void ConnectHost() {
+    DisconnectHost();
+    g_pHostDispatch = FindRunningHost();
+    g_HostApp.AttachDispatch(g_pHostDispatch);
+}
+
+void DisconnectHost() {
+    g_HostApp.AttachDispatch(nullptr);
+    if (g_pHostDispatch) {
+        g_pHostDispatch->Release();
+        g_pHostDispatch = nullptr;
+    }
+}
+
+std::string TextOf(const VARIANT& value) {
+    if (value.vt != VT_BSTR) {
+        return std::string();
+    }
+    return BstrText(value.bstrVal);
+}

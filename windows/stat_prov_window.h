@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/dialog.h"
+#include "platform/gdi_object.h"
+#include "windows/stat_prov_boxes.h"
+
+// The State/Province window: a modeless, top-most grid of the 97 location
+// boxes. The refresh writes m_Checked, then calls UpdateData(false) to check
+// and uncheck the boxes; it also sets the caption. A click on a box changes
+// only the screen until then.
+class Stat_Prov : public CDialog {
+    CBrush m_Brush;  // the background, made when the window opens
+
+public:
+    Stat_Prov();
+
+    // Flag i belongs to the box IDC_STAT_PROV_FIRST + i: 1 worked, 0 not.
+    StatProvFlags m_Checked{};
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+};
