@@ -1,0 +1,156 @@
+#include "windows/setup_dialog.h"
+
+#include "engine/settings.h"
+#include "platform/data_exchange.h"
+#include "resources/resource.h"
+#include "windows/band_names.h"
+#include "windows/host_app.h"
+#include "windows/status_colours.h"
+#include "windows/status_texts.h"
+#include "windows/status_windows.h"
+#include "windows/window_placement.h"
+
+namespace {
+
+// The delay of the refresh after the dialog opens, a mode is chosen or a
+// status window is opened.
+constexpr UINT kRefreshDelayMs = 300;
+
+void SendModeMacros(bool cw) {
+    if (cw) {
+        g_HostApp.RunMacro(kMacroModeCw);
+        g_HostApp.RunMacro(kMacroBaudRate);
+    } else {
+        g_HostApp.RunMacro(kMacroModeSsb);
+    }
+}
+
+}  // namespace
+
+// One of the two mode boxes, which act as a pair of radio buttons.
+struct Setup_ARRL_10m::ModeChoice {
+    int Setup_ARRL_10m::*chosen;
+    int Setup_ARRL_10m::*other;
+    const char* key;
+    const char* otherKey;
+    const char* modeValue;
+    bool cw;
+};
+
+Setup_ARRL_10m::Setup_ARRL_10m() : CDialog(IDD_SETUP_ARRL_10M) {}
+
+void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
+    DDX_Check(dx, IDC_VIEW_STATE, m_ViewState);
+    DDX_Check(dx, IDC_VIEW_DXCC, m_ViewDxcc);
+    DDX_Check(dx, IDC_MODE_CW, m_ModeCw);
+    DDX_Check(dx, IDC_MODE_SSB, m_ModeSsb);
+}
+
+BOOL Setup_ARRL_10m::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_ModeCw = ReadSettingInt(kKeyModeCw);
+    m_ModeSsb = ReadSettingInt(kKeyModeSsb);
+    m_ViewState = ReadSettingInt(kKeyViewState);
+    m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
+    UpdateData(false);
+    LoadPosition(kKeySetupX, kKeySetupY, kSetupDefaultX, kSetupDefaultY);
+    m_Brush.Reset(CreateSolidBrush(kWindowBackground));
+    MoveToLoadedPosition(GetSafeHwnd());
+    SetModuleIcon(GetSafeHwnd());
+    ConnectHost();
+    FillBandNames();
+    SendModeMacros(m_ModeCw != 0);
+    ArmRefreshTimer(kRefreshDelayMs);
+    // The status windows open at the first refresh, not here.
+    return TRUE;
+}
+
+bool Setup_ARRL_10m::OnCommand(int id, int code) {
+    static const struct {
+        int id;
+        void (Setup_ARRL_10m::*handler)();
+    } kClickHandlers[] = {
+        {IDC_MODE_CW, &Setup_ARRL_10m::OnModeCw},
+        {IDC_MODE_SSB, &Setup_ARRL_10m::OnModeSsb},
+        {IDC_VIEW_STATE, &Setup_ARRL_10m::OnViewState},
+        {IDC_VIEW_DXCC, &Setup_ARRL_10m::OnViewDxcc},
+    };
+    if (code != BN_CLICKED) {
+        return false;
+    }
+    for (const auto& entry : kClickHandlers) {
+        if (entry.id == id) {
+            (this->*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Setup_ARRL_10m::OnTimer(UINT_PTR) {
+    KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
+}
+
+bool Setup_ARRL_10m::OnSetCursor(HWND, UINT, UINT) {
+    SaveWindowPosition(GetSafeHwnd(), kKeySetupX, kKeySetupY);
+    return false;
+}
+
+HBRUSH Setup_ARRL_10m::OnCtlColor(HDC dc, HWND control, UINT message) {
+    CDialog::OnCtlColor(dc, control, message);
+    return ApplyStatusColours(dc, m_Brush.Get());
+}
+
+void Setup_ARRL_10m::ArmRefreshTimer(UINT milliseconds) {
+    SetTimer(GetSafeHwnd(), REFRESH_TIMER_ID, milliseconds, nullptr);
+}
+
+void Setup_ARRL_10m::OnModeCw() {
+    ChooseMode({&Setup_ARRL_10m::m_ModeCw, &Setup_ARRL_10m::m_ModeSsb, kKeyModeCw, kKeyModeSsb, "1",
+                true});
+}
+
+void Setup_ARRL_10m::OnModeSsb() {
+    ChooseMode({&Setup_ARRL_10m::m_ModeSsb, &Setup_ARRL_10m::m_ModeCw, kKeyModeSsb, kKeyModeCw, "0",
+                false});
+}
+
+void Setup_ARRL_10m::ChooseMode(const ModeChoice& choice) {
+    // The stored choice decides, not the box's own toggled mark.
+    this->*choice.chosen = ReadSettingInt(choice.key);
+    if (this->*choice.chosen != 0) {
+        UpdateData(false);
+        return;
+    }
+    this->*choice.chosen = 1;
+    this->*choice.other = 0;
+    UpdateData(false);
+    WriteSetting(choice.key, "1");
+    WriteSetting(kKeyMode, choice.modeValue);
+    WriteSetting(choice.otherKey, "0");
+    SendModeMacros(choice.cw);
+    ArmRefreshTimer(kRefreshDelayMs);
+}
+
+void Setup_ARRL_10m::OnViewState() {
+    ToggleView(g_pStatProv, m_ViewState, kKeyViewState);
+}
+
+void Setup_ARRL_10m::OnViewDxcc() {
+    ToggleView(g_pMultiplier, m_ViewDxcc, kKeyViewDxccWritten);
+}
+
+template <typename Window>
+void Setup_ARRL_10m::ToggleView(Window*& window, int& wanted, const char* key) {
+    // The open window decides, not the box's mark, which is not put back.
+    if (window) {
+        CloseStatusWindow(window);
+        wanted = 0;
+        WriteSetting(key, "0");
+    } else {
+        window = OpenStatusWindow<Window>();
+        wanted = 1;
+        ArmRefreshTimer(kRefreshDelayMs);
+        WriteSetting(key, "1");
+    }
+}

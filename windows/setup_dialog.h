@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/dialog.h"
+#include "platform/gdi_object.h"
+
+// The control dialog: the operator's choice of mode (sent to the host as
+// macros) and of the status windows shown. Runs modally on the window
+// thread; owns the one-shot refresh timer REFRESH_TIMER_ID.
+class Setup_ARRL_10m : public CDialog {
+public:
+    Setup_ARRL_10m();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+
+    // Starts the refresh timer, or restarts its delay when it is armed.
+    virtual void ArmRefreshTimer(UINT milliseconds);
+
+    void OnModeCw();
+    void OnModeSsb();
+    void OnViewState();
+    void OnViewDxcc();
+
+    CBrush m_Brush;
+    int m_ViewState = 0;  // the State/Province window is wanted
+    int m_ViewDxcc = 0;   // the DXCC window is wanted
+    int m_ModeCw = 0;
+    int m_ModeSsb = 0;
+
+private:
+    struct ModeChoice;
+    void ChooseMode(const ModeChoice& choice);
+    template <typename Window>
+    void ToggleView(Window*& window, int& wanted, const char* key);
+};
