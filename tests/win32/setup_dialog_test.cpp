@@ -7,7 +7,6 @@
 #include <mutex>
 #include <thread>
 
-#include "engine/settings.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/win32/status_window_checks.h"
