@@ -20,6 +20,19 @@ int ModeClass(const std::string& mode) {
     return mode == kModeCw ? 0 : 1;
 }
 
+namespace {
+
+// Room for one more element, growing geometrically: the append that follows
+// cannot fail, and n appends cost O(n) in all.
+template <typename T>
+void ReserveOneMore(std::vector<T>& v) {
+    if (v.size() == v.capacity()) {
+        v.reserve(v.capacity() < 8 ? 8 : v.capacity() * 2);
+    }
+}
+
+}  // namespace
+
 std::string CInfoLog::CountryKey(const std::string& mode, const std::string& prefix) {
     // Host strings hold no NUL, so it separates the two parts unambiguously.
     std::string key = mode;
@@ -32,10 +45,10 @@ void CInfoLog::Add(CInfo record) {
     const uint64_t serial = m_NextSerial++;
     // Reserve everything first: a failed allocation leaves the store unchanged.
     std::vector<uint64_t>& serials = m_SerialsByCall[record.m_Call];
-    serials.reserve(serials.size() + 1);
+    ReserveOneMore(serials);
     std::size_t& count = m_CountByCountry[CountryKey(record.m_Mode, record.m_Prefix)];
-    m_Records.reserve(m_Records.size() + 1);
-    m_Serials.reserve(m_Serials.size() + 1);
+    ReserveOneMore(m_Records);
+    ReserveOneMore(m_Serials);
 
     serials.push_back(serial);
     ++count;
@@ -101,7 +114,7 @@ bool CInfoLog::HasCountryInMode(const std::string& mode, const std::string& pref
 }
 
 bool CWorkedList::AddIfNew(const std::string& text) {
-    m_Items.reserve(m_Items.size() + 1);
+    ReserveOneMore(m_Items);
     if (!m_Members.insert(text).second) {
         return false;
     }
