@@ -39,3 +39,12 @@ inline constexpr char kHeaderBand[] = "Band";
 inline constexpr char kHeaderCw[] = "CW";
 inline constexpr char kHeaderSsb[] = "SSB";
 inline constexpr char kHeaderStateProv[] = "State/Prov";
+
+// The refresh: settings keys of the windows it opens, the macro it sends when
+// the frequency moves, the captions it sets and the empty band-row cell.
+inline constexpr char kKeyViewMultiplier[] = "setup_view_multiplier";
+inline constexpr char kMacroSp1[] = "<SP1>";
+inline constexpr char kCaptionWorkedWith[] = " ARRL 10M worked with ";
+inline constexpr char kCaptionDxcc[] = "ARRL 10M %s DXCC worked %s %i of 338";
+inline constexpr char kCaptionStatProv[] = "ARRL 10M %s %s State/Province ";
+inline constexpr char kEmptyRowCell[] = "   -";

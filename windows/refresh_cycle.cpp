@@ -1,0 +1,143 @@
+#include "windows/refresh_cycle.h"
+
+#include <cmath>
+#include <mutex>
+
+#include "engine/engine_texts.h"
+#include "engine/log_store.h"
+#include "platform/string_format.h"
+#include "windows/band_names.h"
+#include "windows/host_state.h"
+#include "windows/status_texts.h"
+
+double g_LastSp1Freq = 0.0;
+
+namespace {
+
+constexpr double kSp1DriftHz = 300.0;
+
+// What the refresh shows of the last summary, taken in one piece.
+struct WorkedSnapshot {
+    std::string contestYear;
+    int dxccCount = 0;
+    std::vector<std::string> codes;
+};
+
+WorkedSnapshot SnapshotWorked(int modeClass, int band) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    WorkedSnapshot worked;
+    worked.contestYear = g_ContestYear;
+    worked.dxccCount = band < 0 ? 0 : static_cast<int>(g_WorkedDxcc[modeClass].GetSize());
+    worked.codes = g_WorkedCodes[modeClass].Items();
+    return worked;
+}
+
+// Steps that need the host's frequency and mode; false when the host failed.
+bool ReadFrequencyAndMode(HostLink& host, std::string& mode) {
+    const std::optional<double> hz = host.FrequencyHz();
+    const std::optional<std::string> hostMode = hz ? host.Mode() : std::nullopt;
+    if (!hostMode) {
+        return false;
+    }
+    mode = *hostMode;
+    g_HostMode = mode == kModeCw ? 0 : 1;
+    if (Sp1Due(*hz, g_LastSp1Freq)) {
+        if (!host.RunMacro(kMacroSp1)) {
+            return false;
+        }
+        g_LastSp1Freq = *hz;
+    }
+    g_HostBand = BandIndexOfFrequency(*hz);
+    return true;
+}
+
+void ShowWorked(StatusView& view, const std::string& mode) {
+    const WorkedSnapshot worked = SnapshotWorked(g_HostMode, g_HostBand);
+    if (g_HostCall.empty() && view.HasMultiplierWindow()) {
+        view.SetMultiplierCaption(
+            StringPrintf(kCaptionDxcc, worked.contestYear.c_str(), mode.c_str(), worked.dxccCount));
+    }
+    if (view.HasStatProvWindow()) {
+        view.SetStatProvCaption(
+            StringPrintf(kCaptionStatProv, worked.contestYear.c_str(), mode.c_str()));
+        view.ShowStatProvFlags(FlagsFromWorkedCodes(worked.codes));
+    }
+    if (view.HasMultiplierWindow()) {
+        view.RepaintStatusButton();
+    }
+}
+
+}  // namespace
+
+int BandIndexOfFrequency(double hz) {
+    if (!std::isfinite(hz)) {
+        return -1;
+    }
+    switch (static_cast<long long>(std::trunc(hz / 1000000.0))) {
+        case 1:
+            return 0;
+        case 3:
+            return 1;
+        case 7:
+            return 2;
+        case 14:
+            return 3;
+        case 21:
+            return 4;
+        case 28:
+            return 5;
+        default:
+            return -1;
+    }
+}
+
+bool Sp1Due(double hz, double lastSentHz) {
+    return std::fabs(hz - lastSentHz) > kSp1DriftHz;
+}
+
+void FillBandRowsFor(const std::string& call) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    for (std::vector<std::string>& row : g_BandRows) {
+        for (std::size_t cell = 1; cell < row.size(); ++cell) {
+            row[cell] = kEmptyRowCell;
+        }
+    }
+    if (call.empty()) {
+        return;
+    }
+    for (std::size_t i : g_InfoLog.IndicesOfCall(call)) {
+        const CInfo& qso = g_InfoLog[i];
+        for (std::size_t k = 0; k < g_BandNames.size() && k < g_BandRows.size(); ++k) {
+            std::vector<std::string>& row = g_BandRows[k];
+            if (qso.m_Band != g_BandNames[k] || row.size() < kBandRowCells) {
+                continue;
+            }
+            if (qso.m_Mode == kModeCw) {
+                row[1] = qso.m_Time.Format(kRowTimeFormat);
+            } else if (qso.m_Mode == kModeSsb) {
+                row[2] = qso.m_Time.Format(kRowTimeFormat);
+            }
+            row[3] = qso.m_MultCode;
+        }
+    }
+}
+
+void RunRefresh(HostLink& host, StatusView& view) {
+    g_HostCall.clear();
+    const std::optional<std::string> call = host.CallBeingEntered();
+    if (!call) {
+        return;
+    }
+    g_HostCall = *call;
+    if (g_HostCall.size() == 1 || g_HostCall.size() == 2) {
+        return;  // the operator is still typing: the windows keep what they show
+    }
+    FillBandRowsFor(g_HostCall);
+    if (!g_HostCall.empty() && view.HasMultiplierWindow()) {
+        view.SetMultiplierCaption(kCaptionWorkedWith + g_HostCall);
+    }
+    std::string mode;
+    if (ReadFrequencyAndMode(host, mode)) {
+        ShowWorked(view, mode);
+    }
+}

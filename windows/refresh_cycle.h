@@ -1,0 +1,55 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "windows/stat_prov_boxes.h"
+
+// The refresh that follows the host after each pause in typing, apart from
+// the window system: what it asks the host and what it shows.
+
+// The host's automation object as the refresh uses it. A value that does not
+// arrive (the call failed, the host went away) ends the refresh.
+class HostLink {
+public:
+    virtual ~HostLink() = default;
+    // The callsign being entered; empty when the host's field holds none.
+    virtual std::optional<std::string> CallBeingEntered() = 0;
+    virtual std::optional<double> FrequencyHz() = 0;
+    virtual std::optional<std::string> Mode() = 0;
+    virtual bool RunMacro(const std::string& macro) = 0;
+};
+
+// The two status windows as the refresh updates them; a window that is not
+// open ignores what is meant for it.
+class StatusView {
+public:
+    virtual ~StatusView() = default;
+    virtual bool HasMultiplierWindow() = 0;
+    virtual void SetMultiplierCaption(const std::string& caption) = 0;
+    virtual bool HasStatProvWindow() = 0;
+    virtual void SetStatProvCaption(const std::string& caption) = 0;
+    virtual void ShowStatProvFlags(const StatProvFlags& flags) = 0;
+    // The DXCC window's button repaints from the host state and the rows.
+    virtual void RepaintStatusButton() = 0;
+};
+
+// The frequency at which "<SP1>" was last sent, in Hz; window thread only.
+extern double g_LastSp1Freq;
+
+// Reads the host (callsign, frequency, mode), fills the band rows for the
+// callsign, sends "<SP1>" when the frequency has moved, and updates the
+// captions, the State/Province boxes and the DXCC button. Leaves off early
+// for a callsign of one or two characters, and where the host fails.
+void RunRefresh(HostLink& host, StatusView& view);
+
+// Band index of a frequency by its whole megahertz (1, 3, 7, 14, 21, 28 →
+// 0 to 5); -1 for any other.
+int BandIndexOfFrequency(double hz);
+
+// Whether "<SP1>" is due: more than 300 Hz from the frequency of the last send.
+bool Sp1Due(double hz, double lastSentHz);
+
+// Rewrites cells 1 to 4 of every band row for the callsign: CW time, SSB
+// time and location code of its last QSO on the band, "   -" where none.
+void FillBandRowsFor(const std::string& call);
