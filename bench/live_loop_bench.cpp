@@ -1,0 +1,88 @@
+// The live loop's data work at growing log sizes, beside the plain linear
+// scans it replaces: the call check on every keystroke and the band rows of
+// every refresh.
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_env.h"
+#include "engine/log_store.h"
+#include "engine/plugin_api.h"
+#include "windows/band_names.h"
+#include "windows/refresh_cycle.h"
+
+namespace {
+
+// Callsigns typed by the operator: stored ones (duplicates and not) and new ones.
+const char* const kTyped[] = {"W7919", "W15838", "DL23757", "VE31676", "N0NEW", "W39595"};
+
+void BM_CheckCall(benchmark::State& state) {
+    EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const char* call = kTyped[i++ % 6];
+        benchmark::DoNotOptimize(CheckCall0(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "",
+                                            "K", 0, 0, 0, 0.0, 0.0, "", "", "", "", "", "10m",
+                                            "10m", nullptr, nullptr));
+    }
+}
+
+// The same answer by walking the whole store, twice at worst.
+int LinearCheck(const std::string& call, const std::string& mode, const std::string& prefix,
+                const std::string& band) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
+        const CInfo& q = g_InfoLog[i];
+        if (q.m_Call == call && q.m_Band == band && q.m_Mode == mode) {
+            return 0;
+        }
+    }
+    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
+        if (g_InfoLog[i].m_Mode == mode && g_InfoLog[i].m_Prefix == prefix) {
+            return 1;
+        }
+    }
+    return 2;
+}
+
+void BM_CheckCallLinearScan(benchmark::State& state) {
+    EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LinearCheck(kTyped[i++ % 6], "CW", "K", "10m"));
+    }
+}
+
+void BM_RefreshRows(benchmark::State& state) {
+    EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        FillBandRowsFor(kTyped[i++ % 6]);
+    }
+}
+
+// The rows by comparing every record with every band.
+void LinearRows(const std::string& call) {
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
+        const CInfo& q = g_InfoLog[i];
+        for (std::size_t k = 0; k < g_BandNames.size(); ++k) {
+            if (q.m_Band == g_BandNames[k] && q.m_Call == call) {
+                g_BandRows[k][3] = q.m_MultCode;
+            }
+        }
+    }
+}
+
+void BM_RefreshRowsLinearScan(benchmark::State& state) {
+    EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        LinearRows(kTyped[i++ % 6]);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_CheckCall)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_CheckCallLinearScan)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_RefreshRows)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_RefreshRowsLinearScan)->Arg(1000)->Arg(10000)->Arg(100000);

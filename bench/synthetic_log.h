@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "platform/ole_date_time.h"
+
+// A contest log of a given size for measurements: US, Canadian, Mexican and
+// DX stations in CW and SSB, with repeats, as a busy weekend produces them.
+struct SyntheticQso {
+    std::string call;
+    std::string mode;
+    std::string prefix;
+    std::string exchRcvd;
+    unsigned freqHz;
+    COleDateTime time;
+};
+
+std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count);
+
+// Feeds the log to the module as the host does: ResetStats0 and one AddData0
+// per QSO.
+void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode = 0);
