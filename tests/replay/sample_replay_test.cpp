@@ -1,0 +1,95 @@
+// The sample log replayed through the module as the host replays a log: the
+// module's "err.txt" and summary text are the generator's byte for byte, and
+// every QSO gets the country and the intake result the generator expects.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "host/replay/replay_log.h"
+#include "tests/common/host_calls.h"
+#include "tests/common/scratch_dir.h"
+#include "tests/replay/replay_paths.h"
+
+namespace {
+
+// A row of the generator's record of the sample.
+struct ExpectedQso {
+    int line = 0;
+    std::string call, prefix, mode, exchRcvd;
+    int added = 0;
+};
+
+// One of the sample log's files, by the end of its name (".adi", ...).
+std::string SamplePath(const std::string& suffix) {
+    return MachinePath(std::string(SAMPLES_DIR) + "/arrl10m-sample" + suffix);
+}
+
+std::vector<std::string> SplitTabs(const std::string& row) {
+    std::vector<std::string> columns;
+    std::istringstream in(row);
+    std::string column;
+    while (std::getline(in, column, '\t')) {
+        columns.push_back(column);
+    }
+    return columns;
+}
+
+std::vector<ExpectedQso> ReadExpected(const std::string& path) {
+    std::vector<ExpectedQso> rows;
+    std::istringstream in(ReadFileBytes(path));
+    std::string row;
+    while (std::getline(in, row)) {
+        const std::vector<std::string> c = SplitTabs(row);
+        if (row.empty() || row[0] == '#' || c.size() < 6) {
+            continue;
+        }
+        rows.push_back({std::stoi(c[0]), c[1], c[2], c[3], c[4], std::stoi(c[5])});
+    }
+    return rows;
+}
+
+QsoArgs AsHostArgs(const HostQso& qso) {
+    QsoArgs args;
+    args.myCall = qso.myCall.c_str();
+    args.call = qso.call.c_str();
+    args.time = qso.qsoTime;
+    args.freqHz = qso.freqHz;
+    args.mode = qso.mode.c_str();
+    args.rstSent = qso.rstSent.c_str();
+    args.rstRcvd = qso.rstRcvd.c_str();
+    args.exchSent = qso.exchSent.c_str();
+    args.exchRcvd = qso.exchRcvd.c_str();
+    args.prefix = qso.prefix.c_str();
+    args.band = qso.band.c_str();
+    return args;
+}
+
+}  // namespace
+
+TEST(SampleReplay, ModuleScoresTheSampleAsTheGeneratorExpects) {
+    const Result<CountryTable> countries = CountryTable::Load(MachinePath(kDebianCountryFile));
+    ASSERT_TRUE(countries.Ok()) << countries.Error();
+    const auto log = LoadReplayLog(SamplePath(".adi"), countries.Value(), "N0CALL");
+    ASSERT_TRUE(log.Ok()) << log.Error();
+    const std::vector<HostQso>& qsos = log.Value();
+    const std::vector<ExpectedQso> expected = ReadExpected(SamplePath(".expected.tsv"));
+    ASSERT_EQ(expected.size(), qsos.size());
+    ASSERT_GT(qsos.size(), 200u);
+
+    ScratchDir dir;
+    ResetAsHost(0, qsos[0].myCall.c_str(), qsos[0].qsoTime);
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        const HostQso& qso = qsos[i];
+        const ExpectedQso& want = expected[i];
+        SCOPED_TRACE("record of line " + std::to_string(want.line) + ", " + want.call);
+        EXPECT_EQ(want.line, qso.line);
+        EXPECT_EQ(want.call, qso.call);
+        EXPECT_EQ(want.prefix, qso.prefix);
+        EXPECT_EQ(want.mode, qso.mode);
+        EXPECT_EQ(want.exchRcvd, qso.exchRcvd);
+        EXPECT_EQ(want.added, AddAsHost(AsHostArgs(qso)));
+    }
+    EXPECT_EQ(ReadFileBytes(SamplePath(".err.txt")), ReadFileBytes("err.txt"));
+    EXPECT_EQ(ReadFileBytes(SamplePath(".summary.txt")), ResultAsHost());
+}
