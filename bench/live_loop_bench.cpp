@@ -51,6 +51,47 @@ void BM_CheckCallLinearScan(benchmark::State& state) {
     }
 }
 
+// A host that answers at once, and windows that take what they are shown.
+class InstantHost : public HostLink {
+public:
+    explicit InstantHost(const char* call) : m_Call(call) {}
+    std::optional<std::string> CallBeingEntered() override { return m_Call; }
+    std::optional<double> FrequencyHz() override { return 28400000.0; }
+    std::optional<std::string> Mode() override { return std::string("CW"); }
+    bool RunMacro(const std::string&) override { return true; }
+
+private:
+    std::string m_Call;
+};
+
+class SilentView : public StatusView {
+public:
+    bool HasMultiplierWindow() override { return true; }
+    void SetMultiplierCaption(const std::string& caption) override {
+        benchmark::DoNotOptimize(caption.data());
+    }
+    bool HasStatProvWindow() override { return true; }
+    void SetStatProvCaption(const std::string& caption) override {
+        benchmark::DoNotOptimize(caption.data());
+    }
+    void ShowStatProvFlags(const StatProvFlags& flags) override {
+        benchmark::DoNotOptimize(flags.data());
+    }
+    void RepaintStatusButton() override {}
+};
+
+// The whole data step of a refresh: rows, captions, flags, band, "<SP1>".
+void BM_RefreshDataStep(benchmark::State& state) {
+    EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    GetResult0(nullptr);  // the worked lists the captions and flags show
+    SilentView view;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        InstantHost host(kTyped[i++ % 6]);
+        RunRefresh(host, view);
+    }
+}
+
 void BM_RefreshRows(benchmark::State& state) {
     EnsureLoaded(static_cast<std::size_t>(state.range(0)));
     std::size_t i = 0;
@@ -84,5 +125,6 @@ void BM_RefreshRowsLinearScan(benchmark::State& state) {
 
 BENCHMARK(BM_CheckCall)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_CheckCallLinearScan)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_RefreshDataStep)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_RefreshRows)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_RefreshRowsLinearScan)->Arg(1000)->Arg(10000)->Arg(100000);

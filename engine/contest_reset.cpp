@@ -3,6 +3,7 @@
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
 #include "engine/settings.h"
+#include "platform/desktop.h"
 #include "reports/cabrillo_log.h"
 
 namespace {
@@ -26,6 +27,14 @@ int ResetStats(const ResetRecord& reset) {
     ResetStore(reset);
     if (reset.reportMode != 0) {
         g_CabrilloLog.EditCabrilloHeader(reset.myCall, reset.date1, reset.date2);
+        WriteSetting(kStartKey, "1");
+    }
+    // "Start" alternates between passes: a pass that finds it set only clears
+    // it; one that finds it clear starts the windows when none run.
+    if (ReadSettingInt(kStartKey) != 0) {
+        WriteSetting(kStartKey, "0");
+    } else if (!TheDesktop().WindowThreadRunning()) {
+        TheDesktop().StartWindowThread();
         WriteSetting(kStartKey, "1");
     }
     return 1;

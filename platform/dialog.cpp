@@ -121,6 +121,9 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return TRUE;
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
         case WM_NCDESTROY:
             Detach();
             return FALSE;

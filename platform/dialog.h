@@ -71,6 +71,8 @@ protected:
     // Every WM_CTLCOLOR* message; the base gives the system's colours and brush.
     virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT message);
     virtual void OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+    // The window is being destroyed; its controls still exist.
+    virtual void OnDestroy() {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

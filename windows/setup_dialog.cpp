@@ -1,14 +1,17 @@
 #include "windows/setup_dialog.h"
 
+#include "engine/call_check.h"
 #include "engine/settings.h"
 #include "platform/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/band_names.h"
 #include "windows/host_app.h"
 #include "windows/status_colours.h"
+#include "windows/status_refresh.h"
 #include "windows/status_texts.h"
 #include "windows/status_windows.h"
 #include "windows/window_placement.h"
+#include "windows/window_thread.h"
 
 namespace {
 
@@ -62,7 +65,28 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     SendModeMacros(m_ModeCw != 0);
     ArmRefreshTimer(kRefreshDelayMs);
     // The status windows open at the first refresh, not here.
+    PublishSetupDialog(this);
     return TRUE;
+}
+
+void Setup_ARRL_10m::OnDestroy() {
+    WithdrawSetupDialog(this);
+}
+
+// Posted by the host's thread, which never touches this thread's windows.
+bool Setup_ARRL_10m::OnHostCommand(int id) {
+    switch (id) {
+        case IDM_CALL_CHECK_REFRESH:
+            ArmRefreshTimer(kCallCheckRefreshMs);
+            return true;
+        case IDM_CLOSE_STATUS_WINDOWS:
+            KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
+            CloseOpenStatusWindows();
+            EndDialog(IDCANCEL);
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool Setup_ARRL_10m::OnCommand(int id, int code) {
@@ -75,6 +99,9 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
         {IDC_VIEW_STATE, &Setup_ARRL_10m::OnViewState},
         {IDC_VIEW_DXCC, &Setup_ARRL_10m::OnViewDxcc},
     };
+    if (code == 0 && OnHostCommand(id)) {
+        return true;
+    }
     if (code != BN_CLICKED) {
         return false;
     }
@@ -89,6 +116,7 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
 
 void Setup_ARRL_10m::OnTimer(UINT_PTR) {
     KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
+    RefreshStatusWindows(m_ViewState != 0, m_ViewDxcc != 0);
 }
 
 bool Setup_ARRL_10m::OnSetCursor(HWND, UINT, UINT) {

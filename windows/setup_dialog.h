@@ -17,6 +17,9 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    void OnDestroy() override;
+    // A command the host's thread posted; true when it was one.
+    bool OnHostCommand(int id);
 
     // Starts the refresh timer, or restarts its delay when it is armed.
     virtual void ArmRefreshTimer(UINT milliseconds);

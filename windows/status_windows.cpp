@@ -2,3 +2,12 @@
 
 Stat_Prov* g_pStatProv = nullptr;
 Multiplier* g_pMultiplier = nullptr;
+
+void CloseOpenStatusWindows() {
+    if (g_pStatProv) {
+        CloseStatusWindow(g_pStatProv);
+    }
+    if (g_pMultiplier) {
+        CloseStatusWindow(g_pMultiplier);
+    }
+}

@@ -13,6 +13,10 @@
 extern Stat_Prov* g_pStatProv;
 extern Multiplier* g_pMultiplier;
 
+// Closes whichever of the two status windows are open, the State/Province
+// window first. On the window thread.
+void CloseOpenStatusWindows();
+
 // Constructs a status window, creates it modeless without a parent and shows
 // it; null when its template cannot be loaded.
 template <typename Window>

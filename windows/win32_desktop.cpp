@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "windows/cabrillo_dialog.h"
 #include "windows/host_program.h"
+#include "windows/window_thread.h"
 
 namespace {
 
@@ -24,10 +25,11 @@ public:
         header = dialog.m_Values;
         return true;
     }
-    bool WindowThreadRunning() override { return false; }
-    void StartWindowThread() override {}
-    void ArmRefreshTimer(unsigned) override {}
-    void CloseWindows() override {}
+    bool WindowThreadRunning() override { return ::WindowThreadRunning(); }
+    void StartWindowThread() override { ::StartWindowThread(); }
+    // The call check's only arming: the dialog restarts its own timer.
+    void ArmRefreshTimer(unsigned) override { ArmCallCheckRefresh(); }
+    void CloseWindows() override { CloseWindowThread(); }
     std::optional<std::string> HostVersionText() override { return HostProgramVersion(); }
 };
 

@@ -12,12 +12,16 @@
 #include "tests/common/host_calls.h"
 #include "tests/common/module_exports.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/common/settings_file.h"
 
 namespace {
 
 class Engine : public ::testing::Test {
 protected:
-    void SetUp() override { ResetAsHost(); }
+    void SetUp() override {
+        ResetAsHost();
+        m_Desktop.calls.clear();
+    }
     ScratchDir m_Dir;
     FakeDesktop m_Desktop;
 };
@@ -128,6 +132,38 @@ TEST_F(Engine, CallCheckRestartsTheRefreshUnlessTheBandsDisagree) {
     CheckAsHost("K1ABC", "CW", "K", "10m", "10M");
     CheckAsHost("K1ABC", "CW", "K", "10m", nullptr);
     EXPECT_EQ((std::vector<std::string>{"arm:330", "arm:330"}), m_Desktop.calls);
+}
+
+TEST_F(Engine, StartFlagAlternatesAndStartsTheWindowsWhenNoneRun) {
+    struct Step {
+        int reportMode;
+        bool running;        // a window thread runs when the reset comes
+        const char* before;  // "Start" before the reset; null: as the last step left it
+        std::vector<std::string> calls;
+        const char* after;
+    } const steps[] = {
+        {0, false, "", {"start"}, "1"},       // no key: the windows start
+        {0, true, nullptr, {}, "0"},          // found set: only cleared
+        {0, true, nullptr, {}, "0"},          // windows run: nothing
+        {0, false, nullptr, {"start"}, "1"},  // the operator closed them: they start again
+        {1, false, "0", {"header"}, "0"},     // a report pass never starts them
+        {1, true, "1", {"header"}, "0"},
+        {0, false, "abc", {"start"}, "1"},  // no number reads as 0
+        {0, false, " 7x", {}, "0"},
+    };
+    for (std::size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
+        const Step& step = steps[i];
+        SCOPED_TRACE("step " + std::to_string(i));
+        if (step.before) {
+            WriteFileBytes("Plugins/ARRL-10M_CW_SSB.ini",
+                           std::string("[Settings]\r\nStart=") + step.before + "\r\n");
+        }
+        m_Desktop.running = step.running;
+        m_Desktop.calls.clear();
+        EXPECT_EQ(1, ResetAsHost(step.reportMode));
+        EXPECT_EQ(step.calls, m_Desktop.calls);
+        EXPECT_EQ(step.after, SettingsValue("Start"));
+    }
 }
 
 TEST(ExchangeRules, TableHoldsOneHundredDistinctCodes) {
