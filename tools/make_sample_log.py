@@ -7,8 +7,10 @@
 The log is made up from a fixed seed, so every run writes the same bytes. Its
 expected outcome is worked out here from the contest's rules, without the
 module's code: per QSO whether AddData0 stores it, the DXCC prefix the host
-must find for it and the multipliers it brings; the lines of "err.txt"; and
-the summary text that GetResult0 returns outside report mode.
+must find for it and the multipliers it brings; the lines of "err.txt"; the
+summary text that GetResult0 returns outside report mode; and the Cabrillo
+log of a report pass whose header dialog is answered with the values of
+arrl10m-sample.header.txt (the host simulator's --header arguments).
 """
 
 import datetime
@@ -78,6 +80,17 @@ MARITIME = [("DL", "DL3", "R1"), ("K", "W7", "R2"), ("JA", "JA2", "R3"), ("G", "
 # Callsigns with a slash: (callsign, DXCC prefix, exchange).
 PORTABLE = [("VE3/W8QZK", "VE", "ON"), ("K4QXJ/VE7", "VE", "BC"), ("DL/N2XQW", "DL", "231"),
             ("W9QTJ/QRP", "K", "IL"), ("G4XQZ/P", "G", "088"), ("UA3QZX/9", "UA9", "415")]
+
+# The operator's answers in the Cabrillo header dialog of the report pass, by
+# field label; a soapbox "\\n" starts a new line.
+HEADER = [("NAME", "Pat Q. Operator"), ("ADDRESS", "12 Antenna Lane"),
+          ("ADDRESS-CITY", "Newington"), ("ADDRESS-STATE-PROVINCE", "CT"),
+          ("ADDRESS-POSTALCODE", "06111"), ("ADDRESS-COUNTRY", "USA"),
+          ("E-MAIL", "n1zqx@example.org"), ("CLUB", "Yankee Clipper Contest Club"),
+          ("CATEGORY-MODE", "Mixed"), ("CATEGORY-POWER", "LOW"),
+          ("SOAPBOX", "Fun contest, band open to Europe on Saturday.\\nThanks for the QSOs!")]
+# The host simulator's version, as the CREATED-BY line names it.
+HOST_VERSION = "2.6"
 
 CW_KHZ = (28000, 28300)
 SSB_KHZ = (28300, 29000)
@@ -403,6 +416,44 @@ def expected_record(qsos, year):
     return text, err, summary_text(score, year, stored > 0)
 
 
+def header_text():
+    return "".join("%s=%s\n" % pair for pair in HEADER)
+
+
+def cabrillo_qso_line(qso):
+    cw = qso.mode == "CW"
+    line = ("QSO: %5d %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n" if cw else
+            "QSO: %5d %2s %s %-13s 59  %-5s  %-12s  59  %s\r\n")
+    return line % (qso.hz // 1000, "CW" if cw else "PH", qso.time.strftime("%Y-%m-%d %H%M"),
+                   CONTESTANT, MY_STATE, qso.call, received_text(qso))
+
+
+def cabrillo_log(qsos, claimed):
+    """The log of a report pass: every QSO the module stores, in log order."""
+    values = dict(HEADER)
+    soapbox = values["SOAPBOX"].split("\\n")
+    lines = [("START-OF-LOG", "3.0"), ("CALLSIGN", CONTESTANT), ("CONTEST", "ARRL-10"),
+             ("CATEGORY-OPERATOR", "SINGLE-OP"), ("CATEGORY-ASSISTED", "NON-ASSISTED"),
+             ("CATEGORY-BAND", "10M"), ("CATEGORY-MODE", values["CATEGORY-MODE"]),
+             ("CATEGORY-POWER", values["CATEGORY-POWER"]), ("CATEGORY-STATION", "FIXED"),
+             ("CATEGORY-TRANSMITTER", "ONE"), ("CLAIMED-SCORE", str(claimed)),
+             ("CLUB", values["CLUB"]), ("CREATED-BY", "Vexo " + HOST_VERSION),
+             ("LOCATION", "DX"), ("EMAIL", values["E-MAIL"]), ("NAME", values["NAME"])]
+    lines += [(tag, values[tag]) for tag in ("ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE",
+                                             "ADDRESS-POSTALCODE", "ADDRESS-COUNTRY")]
+    lines += [("OPERATORS", CONTESTANT)] + [("SOAPBOX", text) for text in soapbox]
+    text = "".join("%s: %s\r\n" % line for line in lines)
+    score = Score()
+    for qso in qsos:
+        if score.take(qso)[0]:
+            text += cabrillo_qso_line(qso)
+    return text + "END-OF-LOG:\r\n"
+
+
+def claimed_score(summary):
+    return int(re.search(r"= (\d+) \r\n", summary).group(1))
+
+
 def sample_files():
     generator = Generator()
     qsos = generator.plan()
@@ -416,6 +467,8 @@ def sample_files():
         BASE + ".expected.tsv": record,
         BASE + ".err.txt": err,
         BASE + ".summary.txt": summary,
+        BASE + ".header.txt": header_text(),
+        BASE + ".cbr": cabrillo_log(qsos, claimed_score(summary)),
     }
 
 

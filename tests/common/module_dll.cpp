@@ -10,15 +10,6 @@
 
 namespace {
 
-template <typename F>
-void Find(HMODULE module, const char* name, F& function) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (!function) {
-        std::fprintf(stderr, "export %s not found\n", name);
-        std::abort();
-    }
-}
-
 HMODULE LoadModule() {
     const std::string path = WinePath(ARRL_DLL_PATH);
     HMODULE module = LoadLibraryA(path.c_str());
@@ -33,18 +24,12 @@ HMODULE LoadModule() {
 
 const ModuleExports& Module() {
     static const ModuleExports exports = [] {
-        HMODULE module = LoadModule();
         ModuleExports e{};
-        Find(module, "GetNumberOfSets", e.GetNumberOfSets);
-        Find(module, "GetSetName", e.GetSetName);
-        Find(module, "SetupSet0", e.SetupSet0);
-        Find(module, "GetExchgCount0", e.GetExchgCount0);
-        Find(module, "IsValidExchg0", e.IsValidExchg0);
-        Find(module, "CheckCall0", e.CheckCall0);
-        Find(module, "AddData0", e.AddData0);
-        Find(module, "RemoveData0", e.RemoveData0);
-        Find(module, "ResetStats0", e.ResetStats0);
-        Find(module, "GetResult0", e.GetResult0);
+        std::string missing;
+        if (!FindPluginExports(LoadModule(), e, missing)) {
+            std::fprintf(stderr, "export %s not found\n", missing.c_str());
+            std::abort();
+        }
         return e;
     }();
     return exports;

@@ -106,26 +106,6 @@ MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs, std::atomic<bool>* pressing)
     return seen;
 }
 
-bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) {
-            return true;
-        }
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= timeoutMs) {
-            return false;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE,
-                                  timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10, QS_ALLINPUT);
-    }
-}
-
 namespace {
 
 struct SentMessage {
@@ -155,10 +135,6 @@ LRESULT SendAndPump(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ClickAndPump(HWND dialog, int id) {
     SendAndPump(GetDlgItem(dialog, id), BM_CLICK);
-}
-
-void PumpMessagesFor(DWORD milliseconds) {
-    PumpMessagesUntil([] { return false; }, milliseconds);
 }
 
 void RunOnOtherThread(const std::function<void()>& body) {

@@ -6,6 +6,11 @@
 #include <functional>
 #include <string>
 
+// PumpMessagesUntil, PumpMessagesFor: a thread that waits for another
+// thread's window this way still serves the COM calls and sent messages that
+// come to it.
+#include "host/simulator/desktop_driver.h"
+
 // Driving the module's windows from a test, as an operator would.
 
 // The first visible top-level window of this process with the class name
@@ -33,13 +38,6 @@ struct MessageBoxSeen {
 // Waits for a message box of this process, records it and closes it with OK;
 // sets *pressing just before the press, when given.
 MessageBoxSeen CloseNextMessageBox(DWORD timeoutMs = 10000, std::atomic<bool>* pressing = nullptr);
-
-// Handles this thread's messages until the condition holds or the timeout
-// passes; true when it holds. A thread that waits for another thread's window
-// this way still serves the COM calls and sent messages that come to it.
-bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// Handles this thread's messages for a while.
-void PumpMessagesFor(DWORD milliseconds);
 
 // Sends a message to a window of another thread and handles this thread's
 // messages until it has been handled (so that the other thread may call this

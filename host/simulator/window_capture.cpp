@@ -1,0 +1,42 @@
+#include "host/simulator/window_capture.h"
+
+RgbImage CaptureWindow(HWND window) {
+    RgbImage image;
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) {
+        return image;
+    }
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC source = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        image.width = width;
+        image.height = height;
+        image.rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+        const auto* pixels = static_cast<const uint8_t*>(bits);  // blue, green, red, unused
+        for (int i = 0; i < width * height; ++i) {
+            image.rgb.push_back(pixels[i * 4 + 2]);
+            image.rgb.push_back(pixels[i * 4 + 1]);
+            image.rgb.push_back(pixels[i * 4]);
+        }
+    }
+    if (bitmap) {
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+    return image;
+}

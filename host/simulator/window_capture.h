@@ -1,0 +1,8 @@
+#pragma once
+
+#include <windows.h>
+
+#include "host/simulator/png_image.h"
+
+// The window as it stands on the screen, frame and caption included.
+RgbImage CaptureWindow(HWND window);

@@ -1,0 +1,64 @@
+#!/bin/sh
+# The host simulator end to end under Wine: the sample log's summary, the
+# error list and the Cabrillo log of a report pass compared byte for byte
+# with what the sample's generator worked out on its own; the result codes
+# of typed callsigns; and plain errors with non-zero exits for bad input.
+# Arguments: Vexo.exe, the module, the samples folder, tools/wine-run.
+set -u
+vexo=$1 module=$2 samples=$3 wine=$4
+cty='Z:\usr\share\hamradio-files\cty.dat'
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+mkdir -p "$dir/Plugins"
+cp "$vexo" "$dir/Vexo.exe"
+cp "$module" "$dir/Plugins/"
+cp "$samples/arrl10m-sample.adi" "$samples/arrl10m-sample.header.txt" "$dir/"
+cd "$dir" || exit 1
+fail=0
+expect() {  # description, condition...
+    what=$1
+    shift
+    if ! "$@"; then
+        echo "FAILED: $what"
+        fail=1
+    fi
+}
+
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" \
+    --type KV1NL,28400000,SSB --type KV1NL,28400000,CW --type VP2EXX,28400000,CW \
+    --type K1ABC,28400000,CW --report --header-file arrl10m-sample.header.txt \
+    >out.txt 2>err-out.txt
+expect "the sample run exits 0 (got $?)" [ $? -eq 0 ]
+expect "summary.txt is the expected summary" cmp summary.txt "$samples/arrl10m-sample.summary.txt"
+expect "the report pass wrote the expected Cabrillo log" cmp N1ZQX.cbr "$samples/arrl10m-sample.cbr"
+cat "$samples/arrl10m-sample.err.txt" "$samples/arrl10m-sample.err.txt" >two-passes.txt
+expect "err.txt holds the refused QSOs of both passes" cmp err.txt two-passes.txt
+# A duplicate in SSB, the same station new in CW (its country worked), a
+# country never worked, and a new station of a worked country.
+expect "KV1NL in SSB is a duplicate" grep -q "KV1NL=0$" out.txt
+expect "KV1NL in CW: country worked" grep -q "(28400000 Hz, CW):.* KV1NL=1$" out.txt
+expect "VP2EXX: new country" grep -q "VP2EXX=2$" out.txt
+expect "K1ABC: country worked" grep -q "K1ABC=1$" out.txt
+expect "the report pass names the file" grep -q "Report pass: File produced: N1ZQX.cbr" out.txt
+expect "nothing on stderr" [ ! -s err-out.txt ]
+
+printf 'header <EOH>\r\n<CALL:5>K1ABC <QSO_DATE:8>20231209 <TIME_ON:4>0012 <BAND:3>10M <MODE:2>CW <EOR>\r\n<CALL:5>K2XYZ <QSO_DATE:8>2023120x <TIME_ON:4>0013 <EOR>\r\n' >broken.adi
+"$wine" Vexo.exe --log broken.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a broken record exits 3 (got $?)" [ $? -eq 3 ]
+expect "the broken record's line is named" grep -q "broken.adi, line 3" err-out.txt
+
+"$wine" Vexo.exe --log missing.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a missing log exits 3 (got $?)" [ $? -eq 3 ]
+expect "the missing log is named" grep -q "missing.adi" err-out.txt
+
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty missing-cty.dat >out.txt 2>err-out.txt
+expect "a missing country file exits 3 (got $?)" [ $? -eq 3 ]
+
+rm Plugins/ARRL-10M_CW_SSB.dll
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a missing module exits 2 (got $?)" [ $? -eq 2 ]
+expect "the missing module is named" grep -q "cannot load the module Plugins.ARRL-10M_CW_SSB.dll" err-out.txt
+
+"$wine" Vexo.exe --what >out.txt 2>err-out.txt
+expect "a wrong option exits 1 (got $?)" [ $? -eq 1 ]
+exit $fail
