@@ -253,10 +253,10 @@ def megahertz(hz):
 def adif_field(name, value, style, type_letter=None):
     if "lower case" in style:
         name = name.lower()
-    spec = "%s:%d" % (name, len(value.encode("ascii")))
+    tag_text = "%s:%d" % (name, len(value.encode("ascii")))
     if type_letter and "typed" in style:
-        spec += ":" + type_letter
-    return "<%s>%s" % (spec, value)
+        tag_text += ":" + type_letter
+    return "<%s>%s" % (tag_text, value)
 
 
 def adif_record(qso):

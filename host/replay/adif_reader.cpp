@@ -34,18 +34,18 @@ bool IsFieldName(const std::string& name) {
 // NAME:LENGTH or NAME:LENGTH:TYPE, or the bare markers EOH and EOR (a marker
 // with a length is no marker and no field either). Nine digits of length are
 // more than any log holds and cannot overflow.
-bool ParseSpec(const std::string& spec, AdifTag& tag, std::size_t& length) {
-    const std::size_t colon = spec.find(':');
-    tag.name = UpperCased(spec.substr(0, colon));
+bool ParseFieldTag(const std::string& tagText, AdifTag& tag, std::size_t& length) {
+    const std::size_t colon = tagText.find(':');
+    tag.name = UpperCased(tagText.substr(0, colon));
     const bool marker = tag.name == "EOH" || tag.name == "EOR";
     if (colon == std::string::npos) {
         tag.hasLength = false;
         return marker;
     }
-    const std::size_t typeColon = spec.find(':', colon + 1);
-    const std::string digits = spec.substr(colon + 1, typeColon - colon - 1);
+    const std::size_t typeColon = tagText.find(':', colon + 1);
+    const std::string digits = tagText.substr(colon + 1, typeColon - colon - 1);
     if (typeColon != std::string::npos) {
-        const std::string type = spec.substr(typeColon + 1);
+        const std::string type = tagText.substr(typeColon + 1);
         if (type.empty() || type.find(':') != std::string::npos) {
             return false;
         }
@@ -58,11 +58,11 @@ bool ParseSpec(const std::string& spec, AdifTag& tag, std::size_t& length) {
     return true;
 }
 
-// What a complaint quotes of a specification: enough to find it, never a
+// What a complaint quotes of a field tag: enough to find it, never a
 // whole file's worth when the closing '>' was far away.
-std::string Quoted(const std::string& spec) {
+std::string Quoted(const std::string& tagText) {
     const std::size_t kMax = 40;
-    return "<" + (spec.size() > kMax ? spec.substr(0, kMax) + "..." : spec) + ">";
+    return "<" + (tagText.size() > kMax ? tagText.substr(0, kMax) + "..." : tagText) + ">";
 }
 
 class AdifScanner {
@@ -80,14 +80,14 @@ public:
         tag.line = m_Line;
         const std::size_t close = m_Text.find('>', open);
         if (close == std::string::npos) {
-            error = LineError(tag.line, "field specification without a closing '>'");
+            error = LineError(tag.line, "field tag without a closing '>'");
             return false;
         }
-        const std::string spec = m_Text.substr(open + 1, close - open - 1);
+        const std::string tagText = m_Text.substr(open + 1, close - open - 1);
         MoveTo(close + 1);
         std::size_t length = 0;
-        if (!ParseSpec(spec, tag, length)) {
-            error = LineError(tag.line, "malformed field specification " + Quoted(spec));
+        if (!ParseFieldTag(tagText, tag, length)) {
+            error = LineError(tag.line, "malformed field tag " + Quoted(tagText));
             return false;
         }
         tag.value.clear();

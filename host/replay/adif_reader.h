@@ -25,7 +25,7 @@ struct AdifLog {
 // <NAME:LENGTH[:TYPE]>value fields, each record ending in <EOR>. Names match
 // without regard to case; lengths count bytes, so values may span lines; text
 // between fields is ignored, and so is an <EOR> with no fields before it. A
-// field that appears twice in one record keeps its last value. A malformed field specification, a
+// field that appears twice in one record keeps its last value. A malformed field tag, a
 // value running past the end of the text or a last record without <EOR> is an error naming the
 // line.
 Result<AdifLog> ParseAdif(const std::string& text);
