@@ -20,5 +20,5 @@ struct SyntheticQso {
 std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count);
 
 // Feeds the log to the module as the host does: ResetStats0 and one AddData0
-// per QSO.
+// per QSO, through the exports that Module() finds.
 void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode = 0);

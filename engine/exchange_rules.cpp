@@ -1,6 +1,8 @@
 #include "engine/exchange_rules.h"
 
 #include <cstring>
+#include <string_view>
+#include <unordered_set>
 
 const char* const MultCodeTable[kMultCodeCount + 1] = {
     // US states and the District of Columbia
@@ -18,15 +20,11 @@ const char* const MultCodeTable[kMultCodeCount + 1] = {
     "R1", "R2", "R3", nullptr};
 
 bool IsKnownMultCode(const char* code) {
-    if (!code) {
-        return false;
-    }
-    for (const char* const* entry = MultCodeTable; *entry; ++entry) {
-        if (std::strcmp(*entry, code) == 0) {
-            return true;
-        }
-    }
-    return false;
+    // Looked up for every QSO the intake stores, so by hash rather than by
+    // walking the table.
+    static const std::unordered_set<std::string_view> known(MultCodeTable,
+                                                            MultCodeTable + kMultCodeCount);
+    return code && known.count(code) != 0;
 }
 
 namespace {

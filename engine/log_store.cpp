@@ -25,9 +25,9 @@ namespace {
 // Room for one more element, growing geometrically: the append that follows
 // cannot fail, and n appends cost O(n) in all.
 template <typename T>
-void ReserveOneMore(std::vector<T>& v) {
+void ReserveOneMore(std::vector<T>& v, std::size_t first = 8) {
     if (v.size() == v.capacity()) {
-        v.reserve(v.capacity() < 8 ? 8 : v.capacity() * 2);
+        v.reserve(v.capacity() < first ? first : v.capacity() * 2);
     }
 }
 
@@ -42,22 +42,23 @@ std::string CInfoLog::CountryKey(const std::string& mode, const std::string& pre
 }
 
 void CInfoLog::Add(CInfo record) {
-    const uint64_t serial = m_NextSerial++;
-    // Reserve everything first: a failed allocation leaves the store unchanged.
-    std::vector<uint64_t>& serials = m_SerialsByCall[record.m_Call];
-    ReserveOneMore(serials);
-    std::size_t& count = m_CountByCountry[CountryKey(record.m_Mode, record.m_Prefix)];
+    // Allocate everything first: a failed allocation leaves the store unchanged.
+    auto owned = std::make_unique<CInfo>(std::move(record));
+    std::vector<uint64_t>& serials = m_SerialsByCall[owned->m_Call];
+    ReserveOneMore(serials, 1);
+    std::size_t& count = m_CountByCountry[CountryKey(owned->m_Mode, owned->m_Prefix)];
     ReserveOneMore(m_Records);
     ReserveOneMore(m_Serials);
 
+    const uint64_t serial = m_NextSerial++;
     serials.push_back(serial);
     ++count;
     m_Serials.push_back(serial);
-    m_Records.push_back(std::move(record));
+    m_Records.push_back(std::move(owned));
 }
 
 void CInfoLog::RemoveAt(std::size_t i) {
-    const CInfo& record = m_Records[i];
+    const CInfo& record = *m_Records[i];
     const uint64_t serial = m_Serials[i];
 
     auto byCall = m_SerialsByCall.find(record.m_Call);
@@ -76,7 +77,7 @@ void CInfoLog::RemoveAt(std::size_t i) {
 
 void CInfoLog::RemoveAll() {
     // Swapping with empty containers hands the memory back.
-    std::vector<CInfo>().swap(m_Records);
+    std::vector<std::unique_ptr<CInfo>>().swap(m_Records);
     std::vector<uint64_t>().swap(m_Serials);
     std::unordered_map<std::string, std::vector<uint64_t>>().swap(m_SerialsByCall);
     std::unordered_map<std::string, std::size_t>().swap(m_CountByCountry);
@@ -102,7 +103,7 @@ std::vector<std::size_t> CInfoLog::IndicesOfCall(const std::string& call) const 
 bool CInfoLog::HasDuplicate(const std::string& call, const std::string& band,
                             const std::string& mode) const {
     for (std::size_t i : IndicesOfCall(call)) {
-        if (m_Records[i].m_Band == band && m_Records[i].m_Mode == mode) {
+        if (m_Records[i]->m_Band == band && m_Records[i]->m_Mode == mode) {
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -31,7 +32,7 @@ struct CInfo {
 class CInfoLog {
 public:
     std::size_t GetSize() const { return m_Records.size(); }
-    const CInfo& operator[](std::size_t i) const { return m_Records[i]; }
+    const CInfo& operator[](std::size_t i) const { return *m_Records[i]; }
 
     void Add(CInfo record);
     void RemoveAt(std::size_t i);
@@ -51,7 +52,9 @@ private:
     std::size_t IndexOfSerial(uint64_t serial) const;
     static std::string CountryKey(const std::string& mode, const std::string& prefix);
 
-    std::vector<CInfo> m_Records;
+    // Each record on its own: growing the store or closing a gap moves
+    // pointers, not records of nine strings.
+    std::vector<std::unique_ptr<CInfo>> m_Records;
     std::vector<uint64_t> m_Serials;  // rising with the order, so positions are found by search
     uint64_t m_NextSerial = 0;
     std::unordered_map<std::string, std::vector<uint64_t>> m_SerialsByCall;

@@ -47,12 +47,13 @@ std::string Field(const char* text) {
     return field;
 }
 
-std::string CommonStart(const QsoRecord& qso, unsigned int freqKHz, const std::string& dateText) {
+// The date is formatted only for a line: most QSOs write none.
+std::string CommonStart(const QsoRecord& qso, unsigned int freqKHz) {
     const char* const sep = "  ";
     return "QSO:  " + std::to_string(freqKHz) + sep + Field(qso.mode) + sep +
-           Field(dateText.c_str()) + sep + Field(qso.myCall) + sep + Field(qso.rstSent) + sep +
-           Field(qso.exchSent) + sep + Field(qso.call) + sep + Field(qso.rstRcvd) + sep +
-           Field(qso.exchRcvd);
+           Field(qso.qsoTime.Format(kQsoTimeFormat).c_str()) + sep + Field(qso.myCall) + sep +
+           Field(qso.rstSent) + sep + Field(qso.exchSent) + sep + Field(qso.call) + sep +
+           Field(qso.rstRcvd) + sep + Field(qso.exchRcvd);
 }
 
 void EnterBand(const std::string& band) {
@@ -103,15 +104,14 @@ int AddQso(const QsoRecord& qso) {
     }
     ErrorFile errors;
     EnterBand(qso.band);
-    const std::string dateText = qso.qsoTime.Format(kQsoTimeFormat);
     const unsigned int freqKHz = qso.freqHz / 1000;
 
     if (*qso.exchRcvd == '\0' || *qso.exchSent == '\0') {
-        errors.WriteLine(CommonStart(qso, freqKHz, dateText) + kTailIncomplete);
+        errors.WriteLine(CommonStart(qso, freqKHz) + kTailIncomplete);
         return 0;
     }
     if (std::strcmp(qso.mode, kModeCw) != 0 && std::strcmp(qso.mode, kModeSsb) != 0) {
-        errors.WriteLine(CommonStart(qso, freqKHz, dateText) + kTailNoContestMode);
+        errors.WriteLine(CommonStart(qso, freqKHz) + kTailNoContestMode);
         return 0;
     }
     CInfo record = MakeRecord(qso, freqKHz);
@@ -120,8 +120,7 @@ int AddQso(const QsoRecord& qso) {
         if (IsKnownMultCode(code.c_str())) {
             record.m_MultCode = code;
         } else {
-            errors.WriteLine(CommonStart(qso, freqKHz, dateText) + "  " + Field(code.c_str()) +
-                             kTailBadCode);
+            errors.WriteLine(CommonStart(qso, freqKHz) + "  " + Field(code.c_str()) + kTailBadCode);
             record.m_CodeError = 1;
         }
     }

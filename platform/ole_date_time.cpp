@@ -1,7 +1,6 @@
 #include "platform/ole_date_time.h"
 
 #include <cmath>
-#include <cstdio>
 
 const char kInvalidDateTimeText[] = "Invalid DateTime";
 
@@ -25,10 +24,18 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+// A field of a valid date (never negative), zero-padded to its width.
 void AppendNumber(std::string& out, int value, int width) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*d", width, value);
-    out += buf;
+    char digits[8];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && n < 8);
+    out.append(static_cast<std::size_t>(width > n ? width - n : 0), '0');
+    while (n > 0) {
+        out += digits[--n];
+    }
 }
 
 }  // namespace

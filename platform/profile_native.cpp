@@ -1,6 +1,9 @@
 // Our own implementation of the private-profile rules for the portable build.
+#include <unistd.h>
+
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,11 +85,11 @@ Line ParseLine(const std::string& text) {
     return line;
 }
 
-std::vector<Line> Load(const std::string& path) {
-    std::vector<Line> lines;
+// The file's bytes; nothing when it cannot be opened.
+std::optional<std::string> ReadWhole(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        return lines;
+        return std::nullopt;
     }
     std::string content;
     char buf[4096];
@@ -95,6 +98,11 @@ std::vector<Line> Load(const std::string& path) {
         content.append(buf, n);
     }
     std::fclose(f);
+    return content;
+}
+
+std::vector<Line> Parse(const std::string& content) {
+    std::vector<Line> lines;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
@@ -111,15 +119,30 @@ std::vector<Line> Load(const std::string& path) {
     return lines;
 }
 
-bool Save(const std::string& path, const std::vector<Line>& lines) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+std::vector<Line> Load(const std::string& path) {
+    return Parse(ReadWhole(path).value_or(std::string()));
+}
+
+std::string Join(const std::vector<Line>& lines) {
+    std::string content;
+    for (const Line& line : lines) {
+        content += line.text;
+        content += "\r\n";
+    }
+    return content;
+}
+
+// An existing file is written over in place and then cut to length: on ext4
+// a file truncated to nothing and written again is forced to disk when it is
+// closed, which costs a hundred times the write.
+bool Save(const std::string& path, const std::string& content, bool exists) {
+    std::FILE* f = std::fopen(path.c_str(), exists ? "r+b" : "wb");
     if (!f) {
         return false;
     }
-    bool ok = true;
-    for (const Line& line : lines) {
-        ok = std::fputs(line.text.c_str(), f) >= 0 && std::fputs("\r\n", f) >= 0 && ok;
-    }
+    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = ::ftruncate(::fileno(f), static_cast<off_t>(content.size())) == 0 && ok;
     return std::fclose(f) == 0 && ok;
 }
 
@@ -183,7 +206,8 @@ bool WriteIniString(const char* file, const char* section, const char* key, cons
     const std::string sectionName = section ? section : "";
     const std::string keyName = key ? key : "";
     std::lock_guard<std::mutex> lock(g_ProfileLock);
-    std::vector<Line> lines = Load(path);
+    const std::optional<std::string> before = ReadWhole(path);
+    std::vector<Line> lines = Parse(before.value_or(std::string()));
     auto range = FindSection(lines, sectionName);
     if (range.first == std::string::npos) {
         if (!value) {
@@ -208,5 +232,7 @@ bool WriteIniString(const char* file, const char* section, const char* key, cons
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                      EntryLine(keyName, value));
     }
-    return Save(path, lines);
+    const std::string after = Join(lines);
+    // As on Windows, a write that changes nothing leaves the file alone.
+    return after == before || Save(path, after, before.has_value());
 }

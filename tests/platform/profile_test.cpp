@@ -85,6 +85,16 @@ TEST(Profile, WritesCreateReplaceAndDelete) {
     EXPECT_EQ("0", Read("Settings", "Start"));
 }
 
+TEST(Profile, ShorterFileLeavesNothingOfTheLongerBehind) {
+    ScratchDir dir;
+    EXPECT_TRUE(WriteIniString(kFile, "Settings", "Claimed", "161280"));
+    EXPECT_TRUE(WriteIniString(kFile, "Settings", "Start", "1"));
+    EXPECT_TRUE(WriteIniString(kFile, "Settings", "Claimed", "0"));
+    EXPECT_EQ("[Settings]\r\nClaimed=0\r\nStart=1\r\n", ReadFileBytes(kPath));
+    EXPECT_TRUE(WriteIniString(kFile, "Settings", "Claimed", nullptr));
+    EXPECT_EQ("[Settings]\r\nStart=1\r\n", ReadFileBytes(kPath));
+}
+
 TEST(Profile, KeepsWhatOthersWrote) {
     ScratchDir dir;
     WriteFileBytes(kPath, "[Settings]\r\nName=Jo\r\nClub=YCCC\r\n\r\n[Later]\r\nx=1\r\n");
