@@ -50,6 +50,12 @@ bool SameName(const std::string& a, const std::string& b) {
     return true;
 }
 
+// A section or key name as it is looked up and written: the blanks around
+// it do not count, in the file or in the request.
+std::string Name(const char* name) {
+    return Trim(name ? name : "");
+}
+
 std::string LocalPath(const char* file) {
     std::string path(file ? file : "");
     for (char& c : path) {
@@ -187,9 +193,9 @@ std::string ReadIniString(const char* file, const char* section, const char* key
     {
         std::lock_guard<std::mutex> lock(g_ProfileLock);
         const std::vector<Line> lines = Load(LocalPath(file));
-        const auto range = FindSection(lines, section ? section : "");
+        const auto range = FindSection(lines, Name(section));
         if (range.first != std::string::npos) {
-            const std::size_t at = FindKey(lines, range, key ? key : "");
+            const std::size_t at = FindKey(lines, range, Name(key));
             if (at != std::string::npos) {
                 result = lines[at].value;
             }
@@ -203,8 +209,8 @@ std::string ReadIniString(const char* file, const char* section, const char* key
 
 bool WriteIniString(const char* file, const char* section, const char* key, const char* value) {
     const std::string path = LocalPath(file);
-    const std::string sectionName = section ? section : "";
-    const std::string keyName = key ? key : "";
+    const std::string sectionName = Name(section);
+    const std::string keyName = Name(key);
     std::lock_guard<std::mutex> lock(g_ProfileLock);
     const std::optional<std::string> before = ReadWhole(path);
     std::vector<Line> lines = Parse(before.value_or(std::string()));

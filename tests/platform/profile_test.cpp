@@ -85,6 +85,19 @@ TEST(Profile, WritesCreateReplaceAndDelete) {
     EXPECT_EQ("0", Read("Settings", "Start"));
 }
 
+// Blanks around the names asked for do not count, in reads and in writes (a
+// second key of the same name would hide the new value behind the old).
+TEST(Profile, NamesAskedForAreTrimmedToo) {
+    ScratchDir dir;
+    WriteFileBytes(kPath, "[Settings]\r\nStart=0\r\n");
+    EXPECT_EQ("0", Read(" Settings\t", "\tStart "));
+    EXPECT_TRUE(WriteIniString(kFile, "Settings ", " START", "1"));
+    EXPECT_EQ("1", Read("Settings", "Start"));
+    EXPECT_TRUE(WriteIniString(kFile, "\tOther", "Key\t", "v"));
+    EXPECT_EQ("v", Read("Other", "Key"));
+    EXPECT_EQ("v", Read("  OTHER ", " key "));
+}
+
 TEST(Profile, ShorterFileLeavesNothingOfTheLongerBehind) {
     ScratchDir dir;
     EXPECT_TRUE(WriteIniString(kFile, "Settings", "Claimed", "161280"));
