@@ -54,9 +54,14 @@ int RemoveAsHost(const QsoArgs& qso) {
 
 int ResetAsHost(int reportMode, const char* myCall, COleDateTime date1) {
     COleDateTime date2 = date1;
-    return Module().ResetStats0(kJunk, reportMode, myCall, &date1, &date2, kJunk, kJunk, kJunk,
-                                kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, 1, 2, 3, 4.0, 5.0,
-                                kJunk, kJunk, kJunk);
+    return ResetAsHostWithDates(reportMode, myCall, &date1, &date2);
+}
+
+int ResetAsHostWithDates(int reportMode, const char* myCall, COleDateTime* date1,
+                         COleDateTime* date2) {
+    return Module().ResetStats0(kJunk, reportMode, myCall, date1, date2, kJunk, kJunk, kJunk, kJunk,
+                                kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, 1, 2, 3, 4.0, 5.0, kJunk,
+                                kJunk, kJunk);
 }
 
 std::string ResultAsHost(int* resultFlag) {

@@ -32,6 +32,9 @@ int AddAsHost(const QsoArgs& qso);
 int RemoveAsHost(const QsoArgs& qso);
 int ResetAsHost(int reportMode = 0, const char* myCall = "W1AW",
                 COleDateTime date1 = OleDate(2013, 12, 14));
+// The same with the host's own pointers, which may be null.
+int ResetAsHostWithDates(int reportMode, const char* myCall, COleDateTime* date1,
+                         COleDateTime* date2);
 std::string ResultAsHost(int* resultFlag = nullptr);
 int CheckAsHost(const char* call, const char* mode, const char* prefix, const char* band,
                 const char* refBand);

@@ -4,18 +4,16 @@
 
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <vector>
 
 #include "resources/resource.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/report_pass.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/wine_path.h"
 
 namespace {
-
-const char kTitle[] = " ARRL 10 Meter Contest";
 
 std::string Wenda(const char* key) {
     char buf[200];
@@ -51,28 +49,12 @@ void SetText(HWND dialog, int id, const char* text) {
 
 class CabrilloDialog : public ::testing::Test {
 protected:
-    // Runs ResetStats0 in report mode while a watcher operates the header
-    // dialog, then closes it with the given button.
-    void RunReset(const std::function<void(HWND)>& operate, int button,
-                  const char* myCall = "W1AW") {
-        auto watcher = std::async(std::launch::async, [&] {
-            HWND dialog = WaitForTopWindow("#32770", kTitle, 10000);
-            if (dialog) {
-                operate(dialog);
-                PressButton(dialog, button);
-            }
-            return dialog != nullptr;
-        });
-        EXPECT_EQ(1, ResetAsHost(1, myCall));
-        EXPECT_TRUE(watcher.get()) << "no header dialog";
+    static void RunReset(const std::function<void(HWND)>& operate, int button,
+                         const char* myCall = "W1AW") {
+        EXPECT_TRUE(ResetWithHeaderDialog(operate, button, myCall)) << "no header dialog";
     }
 
-    // Runs GetResult0 in report mode; returns what the "Output" box showed.
-    static MessageBoxSeen RunResult(int* flag) {
-        auto watcher = std::async(std::launch::async, [] { return CloseNextMessageBox(); });
-        ResultAsHost(flag);
-        return watcher.get();
-    }
+    static MessageBoxSeen RunResult(int* flag) { return ResultWithOutputBox(flag); }
 
     ScratchDir m_Dir;
 };
