@@ -1,5 +1,6 @@
-// The host's thread changing the store while the window thread refreshes
-// and lays out the status button. Built with ThreadSanitizer by ./dev test,
+// The host's thread changing the store (adding, removing, resetting,
+// rescoring, report passes included) while the window thread refreshes and
+// lays out the status button. Built with ThreadSanitizer by ./dev test,
 // this proves every shared access is guarded; in every build it checks that
 // the window thread never sees half a change.
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ public:
 };
 
 // What the window thread does on each refresh and repaint; false when it saw
-// a band row that was not whole.
+// a band row that was not whole or laid out a button without its background.
 bool RefreshAndPaint(TypingHost& host, NoWindows& view) {
     RunRefresh(host, view);
     const StatusButtonData data = SnapshotStatusButtonData();
@@ -50,11 +51,15 @@ bool RefreshAndPaint(TypingHost& host, NoWindows& view) {
             return false;
         }
     }
-    return data.bandRows.empty() || data.bandRows.size() == 6;
+    const std::vector<DrawOp> ops = LayoutStatusButton(data, PixelRect{0, 0, 400, 140});
+    const bool painted = !ops.empty() && ops[0].kind == DrawOp::kFill && ops[0].rect.right == 400;
+    return painted && (data.bandRows.empty() || data.bandRows.size() == 6);
 }
 
+// Every fourth round a report pass: the Cabrillo lines are made from the
+// store while the window thread reads it.
 void HostWork(int round) {
-    ResetAsHost();
+    ResetAsHost(round % 4 == 3 ? 1 : 0);
     for (int i = 0; i < 60; ++i) {
         QsoArgs q =
             MakeQso(i % 4 ? "W5XYZ" : "K1ABC", i % 3 ? "CW" : "SSB", "K", i % 5 ? "TX" : "MA");
