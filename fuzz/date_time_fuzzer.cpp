@@ -18,6 +18,9 @@ constexpr long long kSecondsPerDay = 86400;
 constexpr long long kOleDayOfUnixEpoch = 25569;  // 1970-01-01 counted from 1899-12-30
 // Beyond this many days either side no date of the years 100 to 9999 lies.
 constexpr double kFarOut = 3.0e6;
+// The day before 0100-01-01: out of range whatever its time of day, even
+// the last half-second that would round into the first day (as on Windows).
+constexpr double kDayBeforeFirst = -657435.0;
 // Seconds this close to a half may round either way in double arithmetic.
 constexpr long double kHalfTolerance = 1e-5L;
 
@@ -41,7 +44,7 @@ std::string CalendarText(long long oleSeconds) {
 // from that day's midnight, rounded to the nearest second, halves up.
 void CheckValidValue(double dt) {
     const std::string text = COleDateTime(dt).Format(kFullPattern);
-    if (!std::isfinite(dt) || std::fabs(dt) > kFarOut) {
+    if (!std::isfinite(dt) || dt <= kDayBeforeFirst || std::fabs(dt) > kFarOut) {
         Require(text == kInvalidDateTimeText, "no calendar date: invalid");
         return;
     }

@@ -132,6 +132,7 @@ def date_seeds():
         "day-rolls-over": (DEC_14_2013 + 86399.5 / 86400, VALID, full),
         "year-10000": (2958465.9999999, VALID, full),
         "year-99": (-657435.0, VALID, full),
+        "year-99-rounding-up": (-657435.9999952335, VALID, full),
         "nan": (math.nan, VALID, "%Y"),
         "infinite": (-math.inf, VALID, "%Y"),
         "invalid": (DEC_14_2013, INVALID, "%Y"),

@@ -47,6 +47,7 @@ TEST(VariantTime, AgreesOnChosenValues) {
         -657434.0,
         -657434.75,
         -657435.0,
+        -657435.9999952335,  // the day before the first, rounding into it: still invalid
         2958465.0,
         2958465.5,
         73051.0,
