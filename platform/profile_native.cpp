@@ -26,16 +26,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// Profile files trim blanks only, not line ends or other white space.
 std::string Trim(const std::string& s) {
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && IsBlank(s[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
+    return TrimBy(s, IsBlank);
 }
 
 bool SameName(const std::string& a, const std::string& b) {

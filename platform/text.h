@@ -16,15 +16,21 @@ inline char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The text without white space at its start and its end.
-inline std::string TrimWhiteSpace(const std::string& text) {
+// The text without the characters that the test picks at its start and its end.
+template <typename IsTrimmed>
+std::string TrimBy(const std::string& text, IsTrimmed isTrimmed) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsWhiteSpace(text[begin])) {
+    while (begin < end && isTrimmed(text[begin])) {
         ++begin;
     }
-    while (end > begin && IsWhiteSpace(text[end - 1])) {
+    while (end > begin && isTrimmed(text[end - 1])) {
         --end;
     }
     return text.substr(begin, end - begin);
+}
+
+// The text without white space at its start and its end.
+inline std::string TrimWhiteSpace(const std::string& text) {
+    return TrimBy(text, IsWhiteSpace);
 }
