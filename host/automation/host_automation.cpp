@@ -9,6 +9,20 @@ constexpr DISPID kDispidMode = 7;
 constexpr DISPID kDispidField = 8;
 constexpr DISPID kDispidRunMacro = 16;
 
+// The operation names of Calls() and HoldCalls().
+const char* OperationName(DISPID id) {
+    switch (id) {
+        case kDispidFrequency:
+            return "GetFrequency";
+        case kDispidMode:
+            return "GetMode";
+        case kDispidField:
+            return "GetField";
+        default:
+            return "RunMacro";
+    }
+}
+
 // The kind and the number of arguments of each operation.
 struct Operation {
     DISPID id;
@@ -64,6 +78,41 @@ void HostAutomation::SetMode(const std::string& mode) {
 void HostAutomation::SetFailing(bool failing) {
     std::lock_guard<std::mutex> lock(m_Lock);
     m_Failing = failing;
+}
+
+void HostAutomation::HoldCalls(const std::string& operation, DWORD milliseconds) {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_HoldMs[operation] = milliseconds;
+    ResetEvent(m_HeldRelease);
+}
+
+void HostAutomation::ReleaseHeldCalls() {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_HoldMs.clear();
+    SetEvent(m_HeldRelease);
+}
+
+int HostAutomation::CallsStarted(const std::string& operation) const {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    const auto found = m_Started.find(operation);
+    return found == m_Started.end() ? 0 : found->second;
+}
+
+HostAutomation::~HostAutomation() {
+    CloseHandle(m_HeldRelease);
+}
+
+void HostAutomation::Hold(const std::string& operation) {
+    DWORD holdMs = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        ++m_Started[operation];
+        const auto found = m_HoldMs.find(operation);
+        holdMs = found == m_HoldMs.end() ? 0 : found->second;
+    }
+    if (holdMs != 0) {
+        WaitForSingleObject(m_HeldRelease, holdMs);
+    }
 }
 
 std::vector<std::string> HostAutomation::Macros() const {
@@ -132,6 +181,7 @@ HRESULT HostAutomation::Invoke(DISPID id, REFIID, LCID, WORD kind, DISPPARAMS* p
     if (FAILED(valid)) {
         return valid;
     }
+    Hold(OperationName(id));
     switch (id) {
         case kDispidFrequency:
             return Frequency(result);

@@ -28,10 +28,18 @@ public:
     void SetMode(const std::string& mode);
     // While set, every call fails as a host in trouble would.
     void SetFailing(bool failing);
+    // Makes every later call of an operation ("GetField", "RunMacro",
+    // "GetFrequency", "GetMode") take this long before it answers, as a
+    // host busy elsewhere does; 0 answers at once again. ReleaseHeldCalls
+    // lets the calls waiting now answer at once.
+    void HoldCalls(const std::string& operation, DWORD milliseconds);
+    void ReleaseHeldCalls();
 
     std::vector<std::string> Macros() const;
     // Every call that succeeded: "GetFrequency", "GetMode", "GetField 5", "RunMacro <SP1>".
     std::vector<std::string> Calls() const;
+    // How many calls of an operation have reached the object, answered or not.
+    int CallsStarted(const std::string& operation) const;
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -45,7 +53,10 @@ public:
                                      VARIANT* result, EXCEPINFO*, UINT*) override;
 
 private:
-    ~HostAutomation() = default;
+    ~HostAutomation();
+
+    // Waits as long as the operation is held.
+    void Hold(const std::string& operation);
 
     HRESULT Frequency(VARIANT* result);
     HRESULT Mode(VARIANT* result);
@@ -60,4 +71,7 @@ private:
     bool m_Failing = false;
     std::vector<std::string> m_Macros;
     std::vector<std::string> m_Calls;
+    std::map<std::string, DWORD> m_HoldMs;
+    std::map<std::string, int> m_Started;
+    HANDLE m_HeldRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 };
