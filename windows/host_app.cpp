@@ -1,5 +1,8 @@
 #include "windows/host_app.h"
 
+#include <atomic>
+#include <utility>
+
 #include "windows/status_texts.h"
 
 CHostApp g_HostApp;
@@ -13,6 +16,8 @@ constexpr DISPID kDispidMode = 7;
 constexpr DISPID kDispidField = 8;
 constexpr DISPID kDispidRunMacro = 16;
 
+std::atomic<bool> g_HostCallsRefused{false};
+
 void FreeExceptionTexts(EXCEPINFO& exception) {
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
@@ -20,6 +25,9 @@ void FreeExceptionTexts(EXCEPINFO& exception) {
 }
 
 IDispatch* FindRunningHost() {
+    if (g_HostCallsRefused) {
+        return nullptr;
+    }
     CLSID clsid;
     if (FAILED(CLSIDFromProgID(WideText(kHostProgId).c_str(), &clsid))) {
         return nullptr;
@@ -44,6 +52,9 @@ IDispatch* FindRunningHost() {
 HRESULT CHostApp::Invoke(DISPID id, WORD kind, VARIANT* argument, VARIANT* result) {
     if (!m_lpDispatch) {
         return E_POINTER;
+    }
+    if (g_HostCallsRefused) {
+        return E_ABORT;
     }
     DISPPARAMS params{argument, nullptr, argument ? 1u : 0u, 0};
     EXCEPINFO exception{};
@@ -97,11 +108,22 @@ void ConnectHost() {
 }
 
 void DisconnectHost() {
-    g_HostApp.AttachDispatch(nullptr);
-    if (g_pHostDispatch) {
-        g_pHostDispatch->Release();
-        g_pHostDispatch = nullptr;
+    if (IDispatch* dispatch = DetachHost()) {
+        dispatch->Release();
     }
+}
+
+IDispatch* DetachHost() {
+    g_HostApp.AttachDispatch(nullptr);
+    return std::exchange(g_pHostDispatch, nullptr);
+}
+
+void RefuseHostCalls() {
+    g_HostCallsRefused = true;
+}
+
+bool HostCallsRefused() {
+    return g_HostCallsRefused;
 }
 
 std::string TextOf(const VARIANT& value) {

@@ -44,8 +44,16 @@ extern IDispatch* g_pHostDispatch;
 // this thread is released first.
 void ConnectHost();
 // Releases g_pHostDispatch and unbinds g_HostApp; call on the thread that
-// connected, before it ends.
+// connected.
 void DisconnectHost();
+// Unbinds g_HostApp and hands the reference of g_pHostDispatch (null when
+// none) to the caller, who releases it on the thread that connected.
+IDispatch* DetachHost();
+
+// From now on every operation fails at once and no connection is made: the
+// module is being unloaded. Any thread may call it.
+void RefuseHostCalls();
+bool HostCallsRefused();
 
 // A host value as narrow text: a string's text, else empty.
 std::string TextOf(const VARIANT& value);

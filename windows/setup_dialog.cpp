@@ -1,5 +1,7 @@
 #include "windows/setup_dialog.h"
 
+#include <utility>
+
 #include "engine/call_check.h"
 #include "engine/settings.h"
 #include "platform/data_exchange.h"
@@ -66,11 +68,64 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     ArmRefreshTimer(kRefreshDelayMs);
     // The status windows open at the first refresh, not here.
     PublishSetupDialog(this);
+    // The start-up ends once the dialog has been shown and painted: showing a
+    // thread's first window loads and looks up libraries, which takes the
+    // loader lock that an unload would hold.
+    PostMessageA(GetSafeHwnd(), WM_COMMAND, IDM_STARTUP_DONE, 0);
     return TRUE;
 }
 
+void Setup_ARRL_10m::OnOK() {
+    Close(IDOK);
+}
+
+void Setup_ARRL_10m::OnCancel() {
+    Close(IDCANCEL);
+}
+
 void Setup_ARRL_10m::OnDestroy() {
+    LetGo();
+}
+
+void Setup_ARRL_10m::Close(int result) {
+    if (m_CallingHost) {
+        m_PendingClose = result;  // a host call is under way further up this thread's stack
+        return;
+    }
+    LetGo();
+    EndDialog(result);
+}
+
+// As soon as the dialog ends, whatever the operator left open goes with it,
+// and so does the host link, and the dialog withdraws: a reset that comes now
+// starts a new dialog on a new thread, which uses the same windows and link.
+// While the module unloads, the link is only put aside for the window
+// thread's last act (see window_thread.cpp).
+void Setup_ARRL_10m::LetGo() {
+    KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
+    CloseOpenStatusWindows();
+    if (HostCallsRefused()) {
+        if (IDispatch* link = DetachHost()) {
+            m_HostLink = link;
+        }
+    } else {
+        DisconnectHost();
+    }
     WithdrawSetupDialog(this);
+}
+
+IDispatch* Setup_ARRL_10m::TakeHostLink() {
+    return std::exchange(m_HostLink, nullptr);
+}
+
+template <typename Call>
+void Setup_ARRL_10m::CallHost(Call call) {
+    m_CallingHost = true;
+    call();
+    m_CallingHost = false;
+    if (m_PendingClose != 0) {
+        Close(m_PendingClose);
+    }
 }
 
 // Posted by the host's thread, which never touches this thread's windows.
@@ -80,9 +135,11 @@ bool Setup_ARRL_10m::OnHostCommand(int id) {
             ArmRefreshTimer(kCallCheckRefreshMs);
             return true;
         case IDM_CLOSE_STATUS_WINDOWS:
-            KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
-            CloseOpenStatusWindows();
-            EndDialog(IDCANCEL);
+            Close(IDCANCEL);
+            return true;
+        case IDM_STARTUP_DONE:
+            UpdateWindow(GetSafeHwnd());
+            WindowThreadStarted();
             return true;
         default:
             return false;
@@ -116,7 +173,7 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
 
 void Setup_ARRL_10m::OnTimer(UINT_PTR) {
     KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
-    RefreshStatusWindows(m_ViewState != 0, m_ViewDxcc != 0);
+    CallHost([this] { RefreshStatusWindows(m_ViewState != 0, m_ViewDxcc != 0); });
 }
 
 bool Setup_ARRL_10m::OnSetCursor(HWND, UINT, UINT) {
@@ -156,7 +213,7 @@ void Setup_ARRL_10m::ChooseMode(const ModeChoice& choice) {
     WriteSetting(choice.key, "1");
     WriteSetting(kKeyMode, choice.modeValue);
     WriteSetting(choice.otherKey, "0");
-    SendModeMacros(choice.cw);
+    CallHost([&] { SendModeMacros(choice.cw); });
     ArmRefreshTimer(kRefreshDelayMs);
 }
 

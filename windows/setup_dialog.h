@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/com_helpers.h"
 #include "platform/dialog.h"
 #include "platform/gdi_object.h"
 
@@ -10,6 +11,11 @@ class Setup_ARRL_10m : public CDialog {
 public:
     Setup_ARRL_10m();
 
+    // The reference to the host's object that the dialog put aside when its
+    // window was destroyed during an unload, for the caller to release on
+    // this thread; null when none.
+    IDispatch* TakeHostLink();
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -17,9 +23,19 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    void OnOK() override;
+    void OnCancel() override;
     void OnDestroy() override;
     // A command the host's thread posted; true when it was one.
     bool OnHostCommand(int id);
+    // Closes the status windows and ends the dialog, once no host call is
+    // under way on this thread.
+    void Close(int result);
+    // Lets go of the status windows and the host link, and withdraws.
+    void LetGo();
+    // Makes calls to the host; a close that arrives meanwhile waits for them.
+    template <typename Call>
+    void CallHost(Call call);
 
     // Starts the refresh timer, or restarts its delay when it is armed.
     virtual void ArmRefreshTimer(UINT milliseconds);
@@ -34,6 +50,9 @@ protected:
     int m_ViewDxcc = 0;   // the DXCC window is wanted
     int m_ModeCw = 0;
     int m_ModeSsb = 0;
+    bool m_CallingHost = false;
+    int m_PendingClose = 0;  // the result of a close that waits for a host call
+    IDispatch* m_HostLink = nullptr;
 
 private:
     struct ModeChoice;

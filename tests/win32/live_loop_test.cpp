@@ -158,6 +158,17 @@ TEST_F(LiveLoop, ClosingTheDialogWhileCallsAreCheckedCrashesNothing) {
     EXPECT_EQ("1", SettingsValue("Start"));
 }
 
+TEST_F(LiveLoop, APassRightAfterTheOperatorClosedTheDialogStartsTheWindows) {
+    StartWindows();
+    ResetAsHost();  // "Start" found set: cleared, the windows go on
+    ASSERT_EQ("0", SettingsValue("Start"));
+    PressButton(FindTopWindow("#32770", kSetupTitle), IDCANCEL);
+    ASSERT_TRUE(PumpMessagesUntil([] { return !FindTopWindow("#32770", kSetupTitle); }));
+    ResetAsHost();  // the closed dialog's thread may still be finishing: no matter
+    EXPECT_TRUE(WaitForControlDialog());
+    EXPECT_EQ("1", SettingsValue("Start"));
+}
+
 TEST(LiveLoopWithoutHost, TimerOnlyStopsItself) {
     ScratchDir dir;
     WriteFileBytes("Plugins/ARRL-10M_CW_SSB.ini",

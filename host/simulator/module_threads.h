@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// The threads of this process that began in a module's code, found by their
+// start address: what a module leaves running can be checked after it is
+// unloaded, when its code is gone.
+class ModuleThreads {
+public:
+    ModuleThreads() = default;
+    ~ModuleThreads();
+    ModuleThreads(const ModuleThreads&) = delete;
+    ModuleThreads& operator=(const ModuleThreads&) = delete;
+
+    // Notes the module's address range; call while it is loaded.
+    void Watch(HMODULE module);
+    // Opens every thread of the process that started inside the range and is
+    // not held yet.
+    void Collect();
+    // Waits (up to the timeout) for every held thread to end, handling this
+    // thread's messages as the host's message loop does; the number still
+    // running.
+    int StillRunningAfter(DWORD timeoutMs) const;
+    // The exit codes of the held threads that have ended.
+    std::vector<DWORD> ExitCodes() const;
+    // The top-level windows of this process that belong to a held thread.
+    int WindowsLeft() const;
+    std::size_t Count() const { return m_Threads.size(); }
+
+private:
+    struct Held {
+        DWORD id;
+        HANDLE handle;
+    };
+    bool Holds(DWORD id) const;
+
+    ULONG_PTR m_Begin = 0;
+    ULONG_PTR m_End = 0;
+    std::vector<Held> m_Threads;
+};
