@@ -30,10 +30,11 @@ int ResetStats(const ResetRecord& reset) {
         WriteSetting(kStartKey, "1");
     }
     // "Start" alternates between passes: a pass that finds it set only clears
-    // it; one that finds it clear starts the windows when none run.
+    // it; one that finds it clear starts the windows when none run. A report
+    // pass never starts them, even where "Start" could not be set above.
     if (ReadSettingInt(kStartKey) != 0) {
         WriteSetting(kStartKey, "0");
-    } else if (!TheDesktop().WindowThreadRunning()) {
+    } else if (reset.reportMode == 0 && !TheDesktop().WindowThreadRunning()) {
         TheDesktop().StartWindowThread();
         WriteSetting(kStartKey, "1");
     }

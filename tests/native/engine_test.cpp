@@ -2,6 +2,8 @@
 // the worked lists hold after the host's calls.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <set>
 
 #include "engine/exchange_rules.h"
@@ -164,6 +166,16 @@ TEST_F(Engine, StartFlagAlternatesAndStartsTheWindowsWhenNoneRun) {
         EXPECT_EQ(step.calls, m_Desktop.calls);
         EXPECT_EQ(step.after, SettingsValue("Start"));
     }
+}
+
+TEST_F(Engine, ReportPassNeverStartsTheWindowsWhereStartCannotBeSet) {
+    std::filesystem::remove_all("Plugins");  // "Start" can be neither written nor read
+    m_Desktop.running = false;
+    EXPECT_EQ(1, ResetAsHost(1));
+    EXPECT_EQ((std::vector<std::string>{"header"}), m_Desktop.calls);
+    m_Desktop.calls.clear();
+    EXPECT_EQ(1, ResetAsHost(0));
+    EXPECT_EQ((std::vector<std::string>{"start"}), m_Desktop.calls) << "a scoring pass does";
 }
 
 TEST(ExchangeRules, TableHoldsOneHundredDistinctCodes) {
