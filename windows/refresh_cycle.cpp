@@ -15,6 +15,7 @@ double g_LastSp1Freq = 0.0;
 namespace {
 
 constexpr double kSp1DriftHz = 300.0;
+constexpr double kHighestBandMhz = 28.0;
 
 // What the refresh shows of the last summary, taken in one piece.
 struct WorkedSnapshot {
@@ -70,10 +71,13 @@ void ShowWorked(StatusView& view, const std::string& mode) {
 }  // namespace
 
 int BandIndexOfFrequency(double hz) {
-    if (!std::isfinite(hz)) {
+    // Whole megahertz, range-checked before the conversion: the host may
+    // report any double.
+    const double mhz = std::trunc(hz / 1000000.0);
+    if (!(mhz >= 0.0 && mhz <= kHighestBandMhz)) {
         return -1;
     }
-    switch (static_cast<long long>(std::trunc(hz / 1000000.0))) {
+    switch (static_cast<int>(mhz)) {
         case 1:
             return 0;
         case 3:
