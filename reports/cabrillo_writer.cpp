@@ -1,7 +1,9 @@
 // The Cabrillo file: the header lines, the QSO lines and the closing line.
+#include <cctype>
 #include <cstdio>
 
 #include "platform/desktop.h"
+#include "platform/file_replace.h"
 #include "platform/string_format.h"
 #include "reports/cabrillo_log.h"
 #include "reports/cabrillo_texts.h"
@@ -32,18 +34,45 @@ std::string CreatedByLine() {
     return TagLine(kCreatedBy, version ? *version : "");
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+// Names that Windows gives to devices in every folder, with any extension:
+// opening one reaches the device, never a file.
+bool IsReservedDeviceName(const std::string& fileName) {
+    std::string base = fileName.substr(0, fileName.find('.'));
+    base = base.substr(0, base.find_last_not_of(' ') + 1);
+    for (char& c : base) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* device : kDevices) {
+        if (base == device) {
+            return true;
+        }
+    }
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+// Writes the log beside its place under a temporary name and puts it in that
+// place only once every byte is written and the file closed: a disk that
+// fills up leaves the earlier log as it was, and no cut log behind.
+bool WriteWholeFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+    if (IsReservedDeviceName(name)) {
+        return false;
+    }
+    const std::string path = folder + name;
+    const std::string temporary = path + kTemporarySuffix;
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) {
         return false;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fflush(file) == 0 && std::fclose(file) == 0;
-    if (!written || !closed) {
-        std::remove(path.c_str());  // a cut log must not pass for a whole one
-        return false;
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (written && flushed && closed && ReplaceFileWith(temporary, path)) {
+        return true;
     }
-    return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 struct TagValue {
@@ -120,5 +149,5 @@ std::string CCabrilloLog::WriteLog() const {
     bytes += "END-OF-LOG:\r\n";
 
     const std::string name = m_FileName + kLogExtension;
-    return (WriteWholeFile(m_Folder + name, bytes) ? kFileProduced : kFileNotProduced) + name;
+    return (WriteWholeFile(m_Folder, name, bytes) ? kFileProduced : kFileNotProduced) + name;
 }

@@ -2,6 +2,9 @@
 // settings, the Cabrillo file byte for byte and the operator's message.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "reports/cabrillo_log.h"
@@ -300,4 +303,89 @@ TEST_F(Report, NullResultFlagIsNotWritten) {
     ResetAsHost(1, "W1AW");
     EXPECT_NE("<null>", ResultAsHost(nullptr));
     EXPECT_EQ("info:Output:File produced: W1AW.cbr", m_Desktop.calls.back());
+}
+
+namespace {
+
+int OpenFileDescriptors() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        count += entry.is_symlink() ? 1 : 0;
+    }
+    return count;
+}
+
+// Files larger than this cannot be written while it lasts, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_Previous);
+        m_PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a signal
+        const rlimit limit{bytes, m_Previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_Previous);
+        std::signal(SIGXFSZ, m_PreviousHandler);
+    }
+
+private:
+    rlimit m_Previous{};
+    void (*m_PreviousHandler)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Report, FullDiskKeepsTheEarlierLogAndNoHandle) {
+    Confirm();
+    WriteFileBytes("W1AW.cbr", "the earlier log\r\n");
+    ResetAsHost(1, "W1AW");
+    AddQso("K1ABC", "CW", "K", "CT", 28012000, OleDate(2013, 12, 14, 0, 12));
+    const int descriptors = OpenFileDescriptors();
+    {
+        FileSizeLimit full(200);  // the header alone is longer
+        ResultAsHost();
+    }
+    EXPECT_EQ("info:Output:File not produced: W1AW.cbr", m_Desktop.calls.back());
+    EXPECT_EQ("the earlier log\r\n", ReadFileBytes("W1AW.cbr"));
+    EXPECT_FALSE(FileExists("W1AW.cbr.tmp"));
+    EXPECT_EQ(descriptors, OpenFileDescriptors()) << "the cut file was left open";
+    ResultAsHost();
+    EXPECT_EQ("info:Output:File produced: W1AW.cbr", m_Desktop.calls.back());
+    EXPECT_NE(std::string::npos, ReadFileBytes("W1AW.cbr").find("K1ABC"));
+}
+
+TEST_F(Report, DeviceNamesAreNeverOpened) {
+    struct Case {
+        const char* myCall;
+        const char* file;
+        bool produced;
+    } const cases[] = {
+        {"NUL", "NUL.cbr", false},
+        {"nul", "nul.cbr", false},
+        {"Con", "Con.cbr", false},
+        {"PRN", "PRN.cbr", false},
+        {"aux", "aux.cbr", false},
+        {"COM1", "COM1.cbr", false},
+        {"com9", "com9.cbr", false},
+        {"LPT1", "LPT1.cbr", false},
+        {"Lpt9", "Lpt9.cbr", false},
+        {"NUL.txt", "NUL.txt.cbr", false},  // any extension
+        {"CON .x", "CON .x.cbr", false},    // blanks before it too
+        // Names that only look alike are files.
+        {"NULL", "NULL.cbr", true},
+        {"COM10", "COM10.cbr", true},
+        {"LPT0", "LPT0.cbr", true},
+        {"CONX", "CONX.cbr", true},
+        {"W1AW/CON", "W1AW_CON.cbr", true},
+    };
+    Confirm();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.myCall);
+        ResetAsHost(1, c.myCall);
+        ResultAsHost();
+        const std::string message = c.produced ? "File produced: " : "File not produced: ";
+        EXPECT_EQ("info:Output:" + message + c.file, m_Desktop.calls.back());
+        EXPECT_EQ(c.produced, FileExists(c.file));
+    }
 }

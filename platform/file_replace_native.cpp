@@ -1,0 +1,7 @@
+#include <cstdio>
+
+#include "platform/file_replace.h"
+
+bool ReplaceFileWith(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
