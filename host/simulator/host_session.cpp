@@ -10,6 +10,7 @@
 #include "host/replay/replay_log.h"
 #include "host/simulator/desktop_driver.h"
 #include "host/simulator/header_answer.h"
+#include "host/simulator/module_watch.h"
 #include "host/simulator/window_capture.h"
 #include "resources/resource.h"
 
@@ -66,6 +67,7 @@ bool HostSession::LoadModule() {
               << GetLastError() << ")\n";
         return false;
     }
+    NoteModuleImage(m_Module);
     std::string missing;
     if (!FindPluginExports(m_Module, m_Plugin, missing)) {
         m_Err << "Vexo: the module " << m_Options.modulePath << " does not export " << missing
@@ -274,9 +276,14 @@ int HostSession::Run() {
                 ReportPass();
             }
         }
-        FreeLibrary(m_Module);  // closes the module's windows, which may still call the host
+        // Closes the module's windows, which may still call the host.
+        const int unload = UnloadWatched(m_Module, m_Err);
         m_Module = nullptr;
-        m_Out << "Module unloaded.\n";
+        if (unload != kExitDone) {
+            result = unload;
+        } else {
+            m_Out << "Module unloaded.\n";
+        }
     }
     host->Release();
     return result;

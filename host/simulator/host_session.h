@@ -19,6 +19,7 @@ enum SimulatorExit {
     kExitModule = 2,    // the module is missing or lacks an export
     kExitInput = 3,     // the log or the country file cannot be read
     kExitPictures = 4,  // a screenshot could not be written
+    // 5 and 6: the module crashed, or its unload did not end cleanly (module_watch.h)
 };
 
 // One run of the host: the module loaded from the working directory, the

@@ -8,8 +8,10 @@
 #include <iostream>
 
 #include "host/simulator/host_session.h"
+#include "host/simulator/module_watch.h"
 
 int main(int argc, char** argv) {
+    ReportCrashes();
     // The module's texts carry their own CR LF; everything goes out as written.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);

@@ -3,9 +3,13 @@
 # error list and the Cabrillo log of a report pass compared byte for byte
 # with what the sample's generator worked out on its own; the result codes
 # of typed callsigns; and plain errors with non-zero exits for bad input.
-# Arguments: Vexo.exe, the module, the samples folder, tools/wine-run.
+# A scoring pass alone (the windows start and the module is unloaded at
+# once), and modules that crash or hang at their unload, which must fail the
+# run with a message and an exit code of their own.
+# Arguments: Vexo.exe, the module, the samples folder, tools/wine-run, and
+# the two misbehaving modules.
 set -u
-vexo=$1 module=$2 samples=$3 wine=$4
+vexo=$1 module=$2 samples=$3 wine=$4 crashes=$5 hangs=$6
 cty='Z:\usr\share\hamradio-files\cty.dat'
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
@@ -41,6 +45,29 @@ expect "VP2EXX: new country" grep -q "VP2EXX=2$" out.txt
 expect "K1ABC: country worked" grep -q "K1ABC=1$" out.txt
 expect "the report pass names the file" grep -q "Report pass: File produced: N1ZQX.cbr" out.txt
 expect "nothing on stderr" [ ! -s err-out.txt ]
+
+rm -f summary.txt
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a scoring pass alone exits 0 (got $?)" [ $? -eq 0 ]
+expect "its summary is the expected one" cmp summary.txt "$samples/arrl10m-sample.summary.txt"
+expect "it unloads the module" grep -q "^Module unloaded.$" out.txt
+expect "nothing on stderr after a scoring pass alone" [ ! -s err-out.txt ]
+
+printf 'header <EOH>\r\n' >empty.adi
+"$wine" Vexo.exe --log empty.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "an unload right after the windows start exits 0 (got $?)" [ $? -eq 0 ]
+expect "nothing on stderr after an early unload" [ ! -s err-out.txt ]
+
+cp Plugins/ARRL-10M_CW_SSB.dll module.dll
+cp "$crashes" Plugins/ARRL-10M_CW_SSB.dll
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a module that crashes after its unload exits 5 (got $?)" [ $? -eq 5 ]
+expect "the crash is told" grep -q "^Vexo: crashed: exception 0xC0000005 at .*, in the module's code" err-out.txt
+cp "$hangs" Plugins/ARRL-10M_CW_SSB.dll
+"$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" >out.txt 2>err-out.txt
+expect "a module that hangs in its unload exits 6 (got $?)" [ $? -eq 6 ]
+expect "the hang is told" grep -q "^Vexo: the module did not come back from its unload in 8 s" err-out.txt
+cp module.dll Plugins/ARRL-10M_CW_SSB.dll
 
 printf 'header <EOH>\r\n<CALL:5>K1ABC <QSO_DATE:8>20231209 <TIME_ON:4>0012 <BAND:3>10M <MODE:2>CW <EOR>\r\n<CALL:5>K2XYZ <QSO_DATE:8>2023120x <TIME_ON:4>0013 <EOR>\r\n' >broken.adi
 "$wine" Vexo.exe --log broken.adi --cty "$cty" >out.txt 2>err-out.txt
