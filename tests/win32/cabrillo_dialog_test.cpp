@@ -334,4 +334,9 @@ TEST_F(CabrilloDialog, UnwritableLogIsNotReportedAsProduced) {
 
     RunReset([](HWND) {}, IDOK, "W1AW*");  // no such file name on Windows
     EXPECT_EQ("File not produced: W1AW*.cbr", RunResult(&flag).text);
+
+    for (const char* device : {"NUL", "con", "Com1"}) {  // opening one reaches the device
+        RunReset([](HWND) {}, IDOK, device);
+        EXPECT_EQ(std::string("File not produced: ") + device + ".cbr", RunResult(&flag).text);
+    }
 }
