@@ -131,22 +131,13 @@ int AddQso(const QsoRecord& qso) {
 
 int RemoveQso(const QsoRecord& qso) {
     std::lock_guard<std::mutex> lock(g_StoreLock);
-    std::size_t sameQso = CInfoLog::npos;
     for (std::size_t i : g_InfoLog.IndicesOfCall(qso.call)) {
         const CInfo& record = g_InfoLog[i];
-        if (record.m_Band != qso.band || record.m_Mode != qso.mode) {
-            continue;
-        }
-        if (record.m_Time == qso.qsoTime) {
-            sameQso = i;
+        if (record.m_Band == qso.band && record.m_Mode == qso.mode &&
+            SameSecond(record.m_Time, qso.qsoTime)) {
+            g_InfoLog.RemoveAt(i);
             break;
         }
-        if (sameQso == CInfoLog::npos) {
-            sameQso = i;  // the fallback unless a record with the same time follows
-        }
-    }
-    if (sameQso != CInfoLog::npos) {
-        g_InfoLog.RemoveAt(sameQso);
     }
     return 1;
 }

@@ -8,7 +8,9 @@
 // error file. 1 when stored, 0 when ignored or refused.
 int AddQso(const QsoRecord& qso);
 
-// Withdraws the stored QSO that the host deleted. Always 1.
+// Withdraws the stored QSO that the host deleted: the first with its
+// callsign, band, mode and time to the second; none when no record is that
+// QSO (the intake may have refused it). Always 1.
 int RemoveQso(const QsoRecord& qso);
 
 // The received exchange as a location code: upper case, white space removed

@@ -2,7 +2,6 @@
 // the module reads, null pointers and any date-time, report passes with the
 // header confirmed or cancelled; after each call the module's state and its
 // files must still hold what the rules promise.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -37,22 +36,20 @@ struct Qso {
           prefix(in.Text()),
           band(in.Text()) {}
 
-    // Its own record: the first with its callsign, band, mode and date-time,
-    // else the first with its callsign, band and mode; past the end if none.
+    // Its own record: the first with its callsign, band, mode and date-time
+    // as a log writes it, to the second; past the end if none.
     std::size_t DeletedIndex() const {
         const COleDateTime when = COleDateTime::FromHost(time);
-        std::size_t first = g_InfoLog.GetSize();
+        const char* const kToTheSecond = "%Y-%m-%d %H:%M:%S";
         for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
             const CInfo& r = g_InfoLog[i];
             if (r.m_Call == HostText(call) && r.m_Band == HostText(band) &&
-                r.m_Mode == HostText(mode)) {
-                if (r.m_Time.m_dt == when.m_dt && r.m_Time.m_status == when.m_status) {
-                    return i;
-                }
-                first = std::min(first, i);
+                r.m_Mode == HostText(mode) && r.m_Time.m_status == when.m_status &&
+                r.m_Time.Format(kToTheSecond) == when.Format(kToTheSecond)) {
+                return i;
             }
         }
-        return first;
+        return g_InfoLog.GetSize();
     }
 
     bool StoredAs(const CInfo& r) const {

@@ -66,6 +66,24 @@ bool OleDateToCivil(double dt, CivilDateTime& out) {
     return true;
 }
 
+bool SameSecond(const COleDateTime& a, const COleDateTime& b) {
+    if (a.m_status != b.m_status) {
+        return false;
+    }
+    if (a.m_status != COleDateTime::valid) {
+        return true;
+    }
+    CivilDateTime x{};
+    CivilDateTime y{};
+    const bool xDate = OleDateToCivil(a.m_dt, x);
+    const bool yDate = OleDateToCivil(b.m_dt, y);
+    if (!xDate || !yDate) {
+        return xDate == yDate;
+    }
+    return x.year == y.year && x.month == y.month && x.day == y.day && x.hour == y.hour &&
+           x.minute == y.minute && x.second == y.second;
+}
+
 std::string COleDateTime::Format(const char* pattern) const {
     if (m_status == null) {
         return std::string();

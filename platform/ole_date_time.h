@@ -45,4 +45,9 @@ struct CivilDateTime {
 // False when no calendar date of the years 100 to 9999 represents the value.
 bool OleDateToCivil(double dt, CivilDateTime& out);
 
+// The same moment as a log keeps it, to the second: the same status and, for
+// valid values, the same calendar second (two values that no calendar date
+// represents are alike). Invalid and null values carry no moment of their own.
+bool SameSecond(const COleDateTime& a, const COleDateTime& b);
+
 extern const char kInvalidDateTimeText[];

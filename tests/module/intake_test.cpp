@@ -232,3 +232,19 @@ TEST_F(Intake, RemovalOfAnUnknownQsoChangesNothing) {
     EXPECT_EQ(1, StoredOn10m());
     EXPECT_EQ("", Errors()) << "removal writes nothing";
 }
+
+// The host deletes a QSO that the intake refused: no other QSO goes with it.
+TEST_F(Intake, RemovingARefusedQsoLeavesTheStoredOnes) {
+    AddAsHost(QsoArgs());
+    QsoArgs refused;
+    refused.time = OleDate(2013, 12, 14, 0, 30);
+    refused.exchRcvd = "";
+    EXPECT_EQ(0, AddAsHost(refused));
+    EXPECT_EQ(1, RemoveAsHost(refused));
+    EXPECT_EQ(0, CheckAsHost("K1ABC", "CW", "K", "10m", nullptr)) << "still a duplicate";
+    QsoArgs sameSecond;
+    sameSecond.time = OleDate(2013, 12, 14, 0, 12, 0);
+    sameSecond.time.m_dt += 0.4 / 86400;
+    EXPECT_EQ(1, RemoveAsHost(sameSecond));
+    EXPECT_EQ(2, CheckAsHost("K1ABC", "CW", "K", "10m", nullptr)) << "removed to the second";
+}

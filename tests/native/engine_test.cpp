@@ -70,7 +70,7 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     EXPECT_EQ(1, g_InfoLog[1].m_CodeError);
 }
 
-TEST_F(Engine, RemovalPrefersTheQsoWithTheSameTime) {
+TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
     QsoArgs first = MakeQso("K1ABC", "CW", "K", "MA");
     QsoArgs second = first;
     second.time = OleDate(2013, 12, 14, 1, 0);
@@ -79,16 +79,23 @@ TEST_F(Engine, RemovalPrefersTheQsoWithTheSameTime) {
     AddAsHost(first);
     AddAsHost(second);
     AddAsHost(third);
-    RemoveAsHost(second);
+
+    QsoArgs other = first;
+    for (COleDateTime time : {OleDate(2000, 1, 1), OleDate(2013, 12, 14, 1, 0, 1),
+                              COleDateTime(second.time.m_dt, COleDateTime::invalid)}) {
+        other.time = time;
+        RemoveAsHost(other);
+    }
+    other.nullTime = true;
+    RemoveAsHost(other);
+    ASSERT_EQ(3u, g_InfoLog.GetSize()) << "no QSO of another time is taken instead";
+
+    other.nullTime = false;
+    other.time = COleDateTime(second.time.m_dt + 0.3 / 86400);  // logs keep whole seconds
+    RemoveAsHost(other);
     ASSERT_EQ(2u, g_InfoLog.GetSize());
     EXPECT_EQ(first.time, g_InfoLog[0].m_Time);
     EXPECT_EQ(third.time, g_InfoLog[1].m_Time);
-
-    QsoArgs unknownTime = first;
-    unknownTime.time = OleDate(2000, 1, 1);
-    RemoveAsHost(unknownTime);  // the first of the same callsign, band and mode
-    ASSERT_EQ(1u, g_InfoLog.GetSize());
-    EXPECT_EQ(third.time, g_InfoLog[0].m_Time);
 }
 
 TEST_F(Engine, BandsSortLargestKeyFirst) {
