@@ -27,6 +27,17 @@ bool IsKnownMultCode(const char* code) {
     return code && known.count(code) != 0;
 }
 
+const char* MultCodeOf(const char* code) {
+    static const char kNewfoundland[] = "NL";
+    if (!code) {
+        return nullptr;
+    }
+    if (std::strcmp(code, "NF") == 0 || std::strcmp(code, "LB") == 0) {
+        return kNewfoundland;
+    }
+    return IsKnownMultCode(code) ? code : nullptr;
+}
+
 namespace {
 
 bool AllDigits(const char* text) {
@@ -53,5 +64,5 @@ int IsValidExchange(const char* exchange, const char* prefix, int flag) {
     if (std::strcmp(pfx, "K") != 0 && std::strcmp(pfx, "VE") != 0) {
         return 0;
     }
-    return length == 2 && IsKnownMultCode(exch) ? 1 : 0;
+    return length == 2 && MultCodeOf(exch) ? 1 : 0;
 }

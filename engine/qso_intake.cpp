@@ -84,11 +84,7 @@ CInfo MakeRecord(const QsoRecord& qso, unsigned int freqKHz) {
 }  // namespace
 
 std::string NormaliseCode(const std::string& exchange) {
-    std::string code = exchange;
-    for (char& c : code) {
-        c = ToUpperAscii(c);
-    }
-    return TrimWhiteSpace(code);
+    return TrimWhiteSpace(UpperCased(exchange));
 }
 
 bool SendsLocationCode(const std::string& prefix, const std::string& call) {
@@ -117,8 +113,8 @@ int AddQso(const QsoRecord& qso) {
     CInfo record = MakeRecord(qso, freqKHz);
     if (SendsLocationCode(record.m_Prefix, record.m_Call)) {
         const std::string code = NormaliseCode(record.m_ExchRcvd);
-        if (IsKnownMultCode(code.c_str())) {
-            record.m_MultCode = code;
+        if (const char* multCode = MultCodeOf(code.c_str())) {
+            record.m_MultCode = multCode;
         } else {
             errors.WriteLine(CommonStart(qso, freqKHz) + "  " + Field(code.c_str()) + kTailBadCode);
             record.m_CodeError = 1;

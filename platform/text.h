@@ -16,6 +16,13 @@ inline char ToUpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+inline std::string UpperCased(std::string text) {
+    for (char& c : text) {
+        c = ToUpperAscii(c);
+    }
+    return text;
+}
+
 // The text without the characters that the test picks at its start and its end.
 template <typename IsTrimmed>
 std::string TrimBy(const std::string& text, IsTrimmed isTrimmed) {

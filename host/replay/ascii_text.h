@@ -7,13 +7,6 @@
 // Log texts with ASCII rules, whatever the process's locale. Logs write names
 // and callsigns in either case; the host compares them in one.
 
-inline std::string UpperCased(std::string text) {
-    for (char& c : text) {
-        c = ToUpperAscii(c);
-    }
-    return text;
-}
-
 inline std::string LowerCased(std::string text) {
     for (char& c : text) {
         c = ToLowerAscii(c);

@@ -39,6 +39,12 @@ TEST(EntryPoints, IsValidExchangeFollowsTheContestRules) {
         {"AGS", "XE", 0, 0},   // three characters go the serial-number way
         {"AGS", "K", 0, 0},    //
         {"DF", "K", 0, 1},     //
+        {"NL", "VE", 0, 1},    // Newfoundland and Labrador, as the table has it
+        {"NF", "VE", 0, 1},    // and as its stations send it
+        {"LB", "K", 0, 1},     //
+        {"nf", "VE", 0, 0},    //
+        {"LB", "XE", 0, 0},    //
+        {"NFL", "VE", 0, 0},   //
         {"1234", "K", 1, 0},   // the flag rejects everything
         {"MA", "K", 1, 0},     //
         {"CA ", "K", 0, 0},    // white space is not trimmed here

@@ -105,6 +105,9 @@ TEST_F(Intake, LocationCodesAreNormalisedAndChecked) {
         {"XE", "XE1X", "DF", nullptr},
         {"XE", "XE1X", "dfe", nullptr},
         {"VE", "VE5AA", "SK", nullptr},  // Saskatchewan
+        {"VE", "VO1AA", "NF", nullptr},  // Newfoundland and Labrador, as sent on the air
+        {"VE", "VO2AA", " lb ", nullptr},
+        {"VE", "VO1AA", "NFL", "  NFL  Code State/Province is not acceptable !!!\r\n"},
         {"DL", "DL1ABC/MM", "r1", nullptr},
         {"DL", "DL1ABC", "abc", nullptr},  // a serial number is not checked
         {"K", "K1ABC", "123", "  123  Code State/Province is not acceptable !!!\r\n"},
