@@ -36,9 +36,11 @@ Totals Recount() {
     Totals t;
     std::set<std::pair<bool, std::string>> dxcc;
     std::set<std::pair<bool, std::string>> codes;
+    std::set<std::pair<std::string, std::string>> counted;  // callsign and mode
     for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
         const CInfo& q = g_InfoLog[i];
-        if (q.m_Call.empty() || q.m_CodeError != 0) {
+        if (q.m_Call.empty() || q.m_CodeError != 0 ||
+            !counted.insert({q.m_Call, q.m_Mode}).second) {
             continue;
         }
         const bool cw = q.m_Mode == "CW";

@@ -1,6 +1,9 @@
 #include "reports/score_summary.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "engine/log_store.h"
 #include "engine/settings.h"
@@ -45,12 +48,35 @@ void SortBands(std::vector<std::string>& bands) {
     }
 }
 
+// The callsigns counted so far on one band, by mode: a later QSO with the
+// same callsign and mode is a duplicate and earns nothing.
+class CountedCalls {
+public:
+    explicit CountedCalls(std::size_t expected) : m_Expected(expected) {}
+
+    // True the first time the QSO's callsign comes in its mode.
+    bool Count(const CInfo& qso) {
+        auto& calls = m_CallsByMode[qso.m_Mode];
+        if (calls.empty()) {
+            calls.reserve(m_Expected);
+        }
+        return calls.insert(qso.m_Call).second;
+    }
+
+private:
+    std::size_t m_Expected;
+    // Views of the records' own strings, which stay put while the lock is held.
+    std::unordered_map<std::string_view, std::unordered_set<std::string_view>> m_CallsByMode;
+};
+
 // Counts one band's QSOs and appends newly worked multipliers to the lists.
 Counts CountBand(const std::string& band, int32_t& dxccMults, int32_t& codeMults) {
     Counts row;
+    CountedCalls counted(g_InfoLog.GetSize());
     for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
         const CInfo& qso = g_InfoLog[i];
-        if (qso.m_Band != band || qso.m_Call.empty() || qso.m_CodeError != 0) {
+        if (qso.m_Band != band || qso.m_Call.empty() || qso.m_CodeError != 0 ||
+            !counted.Count(qso)) {
             continue;
         }
         const int modeClass = ModeClass(qso.m_Mode);

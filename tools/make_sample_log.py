@@ -14,28 +14,18 @@ arrl10m-sample.header.txt (the host simulator's --header arguments).
 """
 
 import datetime
-import pathlib
 import random
-import re
 import sys
 
-ROOT = pathlib.Path(__file__).resolve().parent.parent
+from contest_rules import (CANADA, CRLF, ROOT, US_STATES, HostQso, Score, cabrillo_log,
+                           cabrillo_qso_line, summary_text)
+
 SAMPLES = ROOT / "samples"
 BASE = "arrl10m-sample"
 SEED = 10
 CONTESTANT = "N1ZQX"
 MY_STATE = "MA"
 DXCC_FIELD = "APP_VEXO_DXCC_PREFIX"
-CRLF = "\r\n"
-
-# The location codes the module accepts, in its table's order.
-US_STATES = ("AK AL AR AZ CA CO CT DE FL GA HI IA ID IL IN KS KY LA MA MD ME MI MN MO MS MT NC "
-             "ND NE NH NJ NM NV NY OH OK OR PA RI SC SD TN TX UT VA VT WA WI WV WY DC").split()
-CANADA = "ON QC NS NB MB BC PE SK AB NL NT YT NU".split()
-MEXICO = ("AGS BAC BCS CAM CHI CHH COA COL DFE DF DGO EMX GTO GRO HGO JAL MIC MOR NAY NLE OAX "
-          "PUE QRO QUI SLP SIN SON TAB TAM TLX VER YUC ZAC").split()
-REGIONS = ["R1", "R2", "R3"]
-LOCATION_CODES = US_STATES + CANADA + MEXICO + REGIONS
 
 # US call areas and the states in them (Alaska and Hawaii have countries of their own).
 US_AREAS = {
@@ -94,10 +84,6 @@ HOST_VERSION = "2.6"
 
 CW_KHZ = (28000, 28300)
 SSB_KHZ = (28300, 29000)
-
-TAIL_INCOMPLETE = "   Not full control number recieved !!!"
-TAIL_NO_CONTEST_MODE = "   NO CONTEST MODE !!!"
-TAIL_BAD_CODE = "  Code State/Province is not acceptable !!!"
 
 
 class Qso:
@@ -317,86 +303,24 @@ def adif_log(qsos, year):
     return text
 
 
-class Score:
-    """The module's rules: its intake of each QSO and the score of what it stored."""
-
-    def __init__(self):
-        self.err_lines = []
-        self.rows = []
-        self.qsos = self.points = self.k = self.ve = 0
-        self.dxcc = {"CW": [], "SSB": []}
-        self.codes = {"CW": [], "SSB": []}
-
-    def take(self, qso):
-        date = qso.time.strftime("%Y-%m-%d %H%M")
-        exch = received_text(qso)
-        rst = "599" if qso.mode == "CW" else "59"
-        start = "  ".join(["QSO:", str(qso.hz // 1000), qso.mode, date, CONTESTANT, rst,
-                           MY_STATE, qso.call, rst, exch])
-        if qso.band != "10M":
-            return 0, "ignored: band %s" % qso.band.lower(), 0, ""
-        if exch == "":
-            self.err_lines.append(start + TAIL_INCOMPLETE)
-            return 0, "refused: incomplete exchange", 0, ""
-        if qso.mode not in ("CW", "SSB"):
-            self.err_lines.append(start + TAIL_NO_CONTEST_MODE)
-            return 0, "refused: no contest mode", 0, ""
-        code = ""
-        if qso.prefix in ("K", "VE", "XE") or qso.call.endswith("/MM"):
-            code = exch.strip().upper()
-            if code not in LOCATION_CODES:
-                self.err_lines.append(start + "  " + code + TAIL_BAD_CODE)
-                return 1, "stored, not counted: location code %s not acceptable" % code, 0, ""
-        return (1,) + self.count(qso, code)
-
-    def count(self, qso, code):
-        mode_class = "CW" if qso.mode == "CW" else "SSB"
-        points = 4 if mode_class == "CW" else 2
-        new = []
-        if qso.prefix not in self.dxcc[mode_class]:
-            self.dxcc[mode_class].append(qso.prefix)
-            new.append(qso.prefix)
-        if code and code not in self.codes[mode_class]:
-            self.codes[mode_class].append(code)
-            new.append(code)
-        self.qsos += 1
-        self.points += points
-        self.k += qso.prefix == "K"
-        self.ve += qso.prefix == "VE"
-        return "counted", points, " ".join(new)
-
-    def multipliers(self):
-        return (sum(len(v) for v in self.dxcc.values()), sum(len(v) for v in self.codes.values()))
-
-
-def module_version():
-    match = re.search(r"project\(\w+ VERSION ([0-9.]+)", (ROOT / "CMakeLists.txt").read_text())
-    return match.group(1)
-
-
-def summary_text(score, year, stored):
-    dxcc, codes = score.multipliers()
-    total = score.points * (dxcc + codes)
-    text = ("\t\tARRL 10 Meter Contest %d \r\n\t\t  Contestant: %s\r\n"
-            "Band\tQSOs\tPoints\tDXCC State/Prov\t K \tVE\r\n" % (year, CONTESTANT))
-    text += "10m\t %d\t %d\t\t\t %d\t %d\r\n" % (score.qsos, score.points, score.k, score.ve)
-    text += "Total\t %d\t %d\t %d\t %d\t %d\t %d\r\n" % (score.qsos, score.points, dxcc, codes,
-                                                        score.k, score.ve)
-    text += "Score = %d *( %d + %d) = %d \r\n" % (score.points, dxcc, codes, total)
-    if stored:
-        text += "Scored by the ARRL-10M_CW_SSB module " + module_version()
-    return text
+def host_qso(qso):
+    """The QSO as the host hands it to AddData0."""
+    rst = "599" if qso.mode == "CW" else "59"
+    return HostQso(CONTESTANT, qso.call, qso.prefix, qso.band.lower(), qso.mode, qso.hz // 1000,
+                   qso.time, rst, MY_STATE, rst, received_text(qso))
 
 
 def expected_record(qsos, year):
+    """The per-QSO record, "err.txt", the summary and the Cabrillo log's QSO lines."""
     score = Score()
     rows = []
-    stored = 0
+    qso_lines = []
     for qso in qsos:
-        added, outcome, points, new = score.take(qso)
-        stored += added
+        added, outcome, points, new = score.take(host_qso(qso))
         rows.append("\t".join([str(qso.line), qso.call, qso.prefix, qso.mode, received_text(qso),
                                str(added), qso.kind, outcome, str(points), new]))
+        if added:
+            qso_lines.append(cabrillo_qso_line(CONTESTANT, host_qso(qso)))
     dxcc, codes = score.multipliers()
     kinds = {}
     for qso in qsos:
@@ -404,54 +328,21 @@ def expected_record(qsos, year):
     text = ("# What the module must make of %s.adi, one QSO per row (tab-separated):\n"
             "# line of the record, callsign, DXCC prefix the host finds, mode, received exchange,\n"
             "# AddData0's result, what the QSO shows, outcome, points, multipliers it brings\n"
-            "# (new in its mode; the module counts duplicates like any other QSO).\n"
+            "# (new in its mode; a duplicate earns nothing).\n"
             "# Written by tools/make_sample_log.py.\n" % BASE)
     text += "".join(row + "\n" for row in rows)
     text += "# QSOs in the log: %d; %s\n" % (
         len(qsos), "; ".join("%s: %d" % (k, kinds[k]) for k in sorted(kinds)))
     text += ("# stored %d, counted %d, points %d, DXCC multipliers %d, location multipliers %d, "
-             "score %d\n" % (stored, score.qsos, score.points, dxcc, codes,
-                             score.points * (dxcc + codes)))
+             "score %d\n" % (score.stored, score.qsos, score.points, dxcc, codes, score.total()))
     err = "".join(line + CRLF for line in score.err_lines)
-    return text, err, summary_text(score, year, stored > 0)
+    summary = summary_text(score, year, CONTESTANT)
+    log = cabrillo_log(CONTESTANT, dict(HEADER), score.total(), HOST_VERSION, qso_lines)
+    return text, err, summary, log
 
 
 def header_text():
     return "".join("%s=%s\n" % pair for pair in HEADER)
-
-
-def cabrillo_qso_line(qso):
-    cw = qso.mode == "CW"
-    line = ("QSO: %5d %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n" if cw else
-            "QSO: %5d %2s %s %-13s 59  %-5s  %-12s  59  %s\r\n")
-    return line % (qso.hz // 1000, "CW" if cw else "PH", qso.time.strftime("%Y-%m-%d %H%M"),
-                   CONTESTANT, MY_STATE, qso.call, received_text(qso))
-
-
-def cabrillo_log(qsos, claimed):
-    """The log of a report pass: every QSO the module stores, in log order."""
-    values = dict(HEADER)
-    soapbox = values["SOAPBOX"].split("\\n")
-    lines = [("START-OF-LOG", "3.0"), ("CALLSIGN", CONTESTANT), ("CONTEST", "ARRL-10"),
-             ("CATEGORY-OPERATOR", "SINGLE-OP"), ("CATEGORY-ASSISTED", "NON-ASSISTED"),
-             ("CATEGORY-BAND", "10M"), ("CATEGORY-MODE", values["CATEGORY-MODE"]),
-             ("CATEGORY-POWER", values["CATEGORY-POWER"]), ("CATEGORY-STATION", "FIXED"),
-             ("CATEGORY-TRANSMITTER", "ONE"), ("CLAIMED-SCORE", str(claimed)),
-             ("CLUB", values["CLUB"]), ("CREATED-BY", "Vexo " + HOST_VERSION),
-             ("LOCATION", "DX"), ("EMAIL", values["E-MAIL"]), ("NAME", values["NAME"])]
-    lines += [(tag, values[tag]) for tag in ("ADDRESS", "ADDRESS-CITY", "ADDRESS-STATE-PROVINCE",
-                                             "ADDRESS-POSTALCODE", "ADDRESS-COUNTRY")]
-    lines += [("OPERATORS", CONTESTANT)] + [("SOAPBOX", text) for text in soapbox]
-    text = "".join("%s: %s\r\n" % line for line in lines)
-    score = Score()
-    for qso in qsos:
-        if score.take(qso)[0]:
-            text += cabrillo_qso_line(qso)
-    return text + "END-OF-LOG:\r\n"
-
-
-def claimed_score(summary):
-    return int(re.search(r"= (\d+) \r\n", summary).group(1))
 
 
 def sample_files():
@@ -461,14 +352,14 @@ def sample_files():
     generator.schedule(qsos, contest_start(year))
     generator.styles(qsos)
     adif = adif_log(qsos, year)
-    record, err, summary = expected_record(qsos, year)
+    record, err, summary, log = expected_record(qsos, year)
     return {
         BASE + ".adi": adif,
         BASE + ".expected.tsv": record,
         BASE + ".err.txt": err,
         BASE + ".summary.txt": summary,
         BASE + ".header.txt": header_text(),
-        BASE + ".cbr": cabrillo_log(qsos, claimed_score(summary)),
+        BASE + ".cbr": log,
     }
 
 

@@ -208,7 +208,10 @@ TEST_F(Intake, MissingStringsReadAsEmpty) {
 TEST_F(Intake, IdenticalQsosAreBothStored) {
     EXPECT_EQ(1, AddAsHost(QsoArgs()));
     EXPECT_EQ(1, AddAsHost(QsoArgs()));
-    EXPECT_EQ(2, StoredOn10m());
+    RemoveAsHost(QsoArgs());
+    EXPECT_EQ(0, CheckAsHost("K1ABC", "CW", "K", "10m", nullptr)) << "one is left";
+    RemoveAsHost(QsoArgs());
+    EXPECT_EQ(2, CheckAsHost("K1ABC", "CW", "K", "10m", nullptr));
 }
 
 TEST_F(Intake, RemovalTakesTheQsoOfTheSameMode) {

@@ -83,6 +83,22 @@ TEST_F(Summary, MultipliersCountOncePerModeOverTheWholeLog) {
         {{{"K1A", "CW", "K", "123"}},
          "10m\t 0\t 0\t\t\t 0\t 0\r\n",
          "Total\t 0\t 0\t 0\t 0\t 0\t 0\r\nScore = 0 *( 0 + 0) = 0 \r\n"},
+        // Newfoundland and Labrador is one province however it was sent.
+        {{{"VO1A", "CW", "VE", "NF"}, {"VO2B", "CW", "VE", "lb"}, {"VE1C", "CW", "VE", "NL"}},
+         "10m\t 3\t 12\t\t\t 0\t 3\r\n",
+         "Total\t 3\t 12\t 1\t 1\t 0\t 3\r\nScore = 12 *( 1 + 1) = 24 \r\n"},
+        // A duplicate earns nothing, not even the code it sent.
+        {{{"K1A", "CW", "K", "MA"}, {"K1A", "CW", "K", "CT"}},
+         "10m\t 1\t 4\t\t\t 1\t 0\r\n",
+         "Total\t 1\t 4\t 1\t 1\t 1\t 0\r\nScore = 4 *( 1 + 1) = 8 \r\n"},
+        // The same station in the other mode, or in other letters, is no duplicate.
+        {{{"K1A", "CW", "K", "MA"}, {"K1A", "SSB", "K", "MA"}, {"k1a", "CW", "K", "MA"}},
+         "10m\t 3\t 10\t\t\t 3\t 0\r\n",
+         "Total\t 3\t 10\t 2\t 2\t 3\t 0\r\nScore = 10 *( 2 + 2) = 40 \r\n"},
+        // After a QSO that counts nowhere, the station's next QSO counts.
+        {{{"K1A", "CW", "K", "XX"}, {"K1A", "CW", "K", "MA"}, {"K1A", "CW", "K", "MA"}},
+         "10m\t 1\t 4\t\t\t 1\t 0\r\n",
+         "Total\t 1\t 4\t 1\t 1\t 1\t 0\r\nScore = 4 *( 1 + 1) = 8 \r\n"},
         // So does a QSO without a callsign.
         {{{"", "CW", "DL", "1"}},
          "10m\t 0\t 0\t\t\t 0\t 0\r\n",
@@ -115,6 +131,21 @@ TEST_F(Summary, RowStaysWhenEveryQsoWasRemoved) {
                   "Total\t 0\t 0\t 0\t 0\t 0\t 0\r\n"
                   "Score = 0 *( 0 + 0) = 0 \r\n",
               ResultAsHost());
+}
+
+// With the counted QSO gone, its duplicate counts in its place.
+TEST_F(Summary, RemovingTheCountedQsoMakesTheDuplicateCount) {
+    QsoArgs first = MakeQso("K1ABC", "CW", "K", "MA");
+    QsoArgs again = MakeQso("K1ABC", "CW", "K", "CT");
+    again.time = OleDate(2013, 12, 14, 5, 0);
+    AddAsHost(first);
+    AddAsHost(again);
+    const std::string score = "Score = 4 *( 1 + 1) = 8 \r\n";
+    EXPECT_NE(std::string::npos, ResultAsHost().find("Total\t 1\t 4\t 1\t 1\t 1\t 0\r\n" + score));
+    RemoveAsHost(first);
+    EXPECT_EQ(
+        kTitle + "10m\t 1\t 4\t\t\t 1\t 0\r\nTotal\t 1\t 4\t 1\t 1\t 1\t 0\r\n" + score + kCredit,
+        ResultAsHost());
 }
 
 TEST_F(Summary, RepeatedCallsGiveTheSameText) {

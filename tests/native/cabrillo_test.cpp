@@ -251,6 +251,19 @@ TEST_F(Report, WholePassWritesTheLogAndTellsTheOperator) {
         ReadFileBytes("W1AW.cbr"));
 }
 
+TEST_F(Report, DuplicatesKeepTheirLines) {
+    Confirm();
+    ResetAsHost(1, "W1AW");
+    AddQso("K1ABC", "CW", "K", "CT", 28012000, OleDate(2013, 12, 14, 0, 12));
+    AddQso("K1ABC", "CW", "K", "CT", 28013000, OleDate(2013, 12, 14, 0, 40));
+    ResultAsHost();
+    EXPECT_EQ(HeaderLines("8", "") +
+                  "QSO: 28012 CW 2013-12-14 0012 W1AW          599 MA     K1ABC         599 CT\r\n"
+                  "QSO: 28013 CW 2013-12-14 0040 W1AW          599 MA     K1ABC         599 CT\r\n"
+                  "END-OF-LOG:\r\n",
+              ReadFileBytes("W1AW.cbr"));
+}
+
 TEST_F(Report, EmptyStoreStillWritesTheLog) {
     Confirm();
     ResetAsHost(1, "W1AW");
