@@ -13,6 +13,10 @@
 std::string ReadIniString(const char* file, const char* section, const char* key,
                           const char* defaultValue, std::size_t bufSize);
 
+// The same, whole: a value of any length that the file holds.
+std::string ReadWholeIniString(const char* file, const char* section, const char* key,
+                               const char* defaultValue);
+
 // Writes one key (a null value deletes it). False when the file could not be
 // written, for instance because its folder does not exist.
 bool WriteIniString(const char* file, const char* section, const char* key, const char* value);

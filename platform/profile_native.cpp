@@ -200,6 +200,11 @@ std::string ReadIniString(const char* file, const char* section, const char* key
     return result;
 }
 
+std::string ReadWholeIniString(const char* file, const char* section, const char* key,
+                               const char* defaultValue) {
+    return ReadIniString(file, section, key, defaultValue, std::string::npos);
+}
+
 bool WriteIniString(const char* file, const char* section, const char* key, const char* value) {
     const std::string path = LocalPath(file);
     const std::string sectionName = Name(section);

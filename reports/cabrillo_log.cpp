@@ -33,6 +33,14 @@ const SharedKey kSharedKeys[] = {
     {"Email", &CabrilloHeader::m_Email, true, true},
     {"Club", &CabrilloHeader::m_Club, true, true},
 };
+// Cabrillo readers take category values in upper case only, whatever the
+// operator typed.
+std::string CabrilloHeader::*const kCategoryValues[] = {
+    &CabrilloHeader::m_CategoryOperator,    &CabrilloHeader::m_CategoryStation,
+    &CabrilloHeader::m_CategoryOverlay,     &CabrilloHeader::m_CategoryMode,
+    &CabrilloHeader::m_CategoryBand,        &CabrilloHeader::m_CategoryAssisted,
+    &CabrilloHeader::m_CategoryTransmitter, &CabrilloHeader::m_CategoryPower,
+};
 const char kSoapBoxKey[] = "SoapBox";
 const char kOperatorsKey[] = "Operators";
 
@@ -74,8 +82,7 @@ std::string CabrilloFileName(const std::string& myCall) {
 void CCabrilloLog::LoadHeader(const std::string& myCall) {
     const std::string path = m_Folder + kHeaderIniName;
     auto read = [&](const char* key, const std::string& fallback) {
-        return ReadIniString(path.c_str(), kHeaderIniSection, key, fallback.c_str(),
-                             kHeaderIniBufSize);
+        return ReadWholeIniString(path.c_str(), kHeaderIniSection, key, fallback.c_str());
     };
     m_Callsign = myCall;
     m_FileName = CabrilloFileName(myCall);
@@ -124,6 +131,9 @@ int CCabrilloLog::EditCabrilloHeader(const std::string& myCall, const COleDateTi
         const std::string claimed = m_Claimed;
         static_cast<CabrilloHeader&>(*this) = edited;
         m_Claimed = claimed;  // the claimed score is the module's, not the dialog's
+        for (std::string CabrilloHeader::*category : kCategoryValues) {
+            this->*category = UpperCased(this->*category);
+        }
         SaveHeader();
     }
     PrepareSoapBoxForLog();

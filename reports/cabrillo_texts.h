@@ -6,8 +6,6 @@
 // The settings file shared with the host's other contest modules.
 inline constexpr char kHeaderIniName[] = "Plugins\\WENDA.ini";
 inline constexpr char kHeaderIniSection[] = "Settings";
-// Header values arrive cut to this buffer size less one.
-constexpr unsigned kHeaderIniBufSize = 50;
 // The base name of the log when the callsign leaves nothing.
 inline constexpr char kDefaultFileName[] = "WENDA";
 inline constexpr char kLogExtension[] = ".cbr";

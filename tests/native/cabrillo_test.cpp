@@ -162,21 +162,62 @@ TEST_F(Report, HeaderDialogShowsStoredAndConstantValues) {
     EXPECT_EQ("0", SettingsValue("Start"));
 }
 
-TEST_F(Report, HeaderValuesComeFromTheSharedFileCutTo49Characters) {
-    const std::string long60(60, 'x');
-    WriteFileBytes(kWenda,
-                   "[Settings]\r\nOperators=W1AW K1ABC\r\nName=" + long60 +
-                       "\r\nAddress_City=Newington\r\nClaimed=1234\r\nSoapBox=one<CR><LF>two"
-                       "\r\nCategory=MULTI-OP\r\nContest=OTHER\r\n");
+TEST_F(Report, HeaderValuesComeWholeFromTheSharedFile) {
+    const std::string address(60, 'a');
+    const std::string soapBox(80, 's');
+    const std::string name(70000, 'n');
+    const std::string file = "[Settings]\r\nOperators=W1AW K1ABC\r\nName=" + name +
+                             "\r\nAddress=" + address +
+                             "\r\nAddress_City=Newington\r\nClaimed=1234\r\nSoapBox=" + soapBox +
+                             "<CR><LF>two\r\nCategory=MULTI-OP\r\nContest=OTHER\r\n";
+    WriteFileBytes(kWenda, file);
+    Confirm();
     ResetAsHost(1, "W1AW");
     const CabrilloHeader& h = m_Desktop.shownHeader;
     EXPECT_EQ("W1AW K1ABC", h.m_Operators);
-    EXPECT_EQ(std::string(49, 'x'), h.m_Name);
+    EXPECT_EQ(name, h.m_Name);
+    EXPECT_EQ(address, h.m_Address);
     EXPECT_EQ("Newington", h.m_AddressCity);
     EXPECT_EQ("1234", h.m_Claimed);
-    EXPECT_EQ("one\r\ntwo", h.m_SoapBox);
+    EXPECT_EQ(soapBox + "\r\ntwo", h.m_SoapBox);
     EXPECT_EQ("SINGLE-OP", h.m_CategoryOperator) << "categories always start from the constants";
     EXPECT_EQ("ARRL-10", h.m_Contest);
+    const std::string saved = ReadFileBytes(kWenda);
+    EXPECT_NE(std::string::npos, saved.find("\r\nName=" + name + "\r\n")) << "written back whole";
+    EXPECT_NE(std::string::npos, saved.find("\r\nAddress=" + address + "\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nSoapBox=" + soapBox + "<CR><LF>two\r\n"));
+}
+
+TEST_F(Report, CategoryValuesAreWrittenInUpperCase) {
+    Confirm([](CabrilloHeader& h) {
+        h.m_CategoryOperator = "multi-op";
+        h.m_CategoryAssisted = "Assisted";
+        h.m_CategoryBand = "10m";
+        h.m_CategoryMode = "Mixed";
+        h.m_CategoryPower = "qrp";
+        h.m_CategoryStation = "Fixed";
+        h.m_CategoryTransmitter = "one";
+        h.m_CategoryOverlay = "rookie";
+        h.m_Location = "ma";  // not a category: as typed
+        h.m_Club = "Yankee Clipper";
+    });
+    ResetAsHost(1, "W1AW");
+    ResultAsHost();
+    const std::string log = ReadFileBytes("W1AW.cbr");
+    EXPECT_NE(std::string::npos,
+              log.find("\r\nCATEGORY-OPERATOR: MULTI-OP\r\nCATEGORY-ASSISTED: ASSISTED\r\n"
+                       "CATEGORY-BAND: 10M\r\nCATEGORY-MODE: MIXED\r\nCATEGORY-POWER: QRP\r\n"
+                       "CATEGORY-STATION: FIXED\r\nCATEGORY-TRANSMITTER: ONE\r\n"))
+        << log;
+    EXPECT_NE(std::string::npos, log.find("\r\nCLUB: Yankee Clipper\r\n"));
+    EXPECT_NE(std::string::npos, log.find("\r\nLOCATION: ma\r\n"));
+    EXPECT_EQ(
+        "[Settings]\r\n"
+        "Operators=W1AW\r\nName=\r\nAddress=\r\nAddress_City=\r\nAddress_St_Prov=\r\n"
+        "Address_PostalCode=\r\nAddress_Country=\r\nCategory=MULTI-OP\r\n"
+        "Category_Overlay=ROOKIE\r\nContest=ARRL-10\r\nEmail=\r\nClub=Yankee "
+        "Clipper\r\nSoapBox=\r\n",
+        ReadFileBytes(kWenda));
 }
 
 TEST_F(Report, ConfirmedHeaderIsSavedExceptTheClaimedScore) {

@@ -70,6 +70,25 @@ TEST(Profile, ValuesArriveCutToTheBuffer) {
     EXPECT_EQ("dfl", Read("Settings", "missing", 4));
 }
 
+// Lengths around the sizes a reader that grows its buffer passes through.
+TEST(Profile, WholeValuesArriveWhateverTheirLength) {
+    ScratchDir dir;
+    const std::size_t lengths[] = {0, 1, 254, 255, 256, 511, 512, 70000};
+    std::string file = "[Settings]\r\n";
+    for (std::size_t length : lengths) {
+        file += "v" + std::to_string(length) + "=" + std::string(length, 'x') + "\r\n";
+    }
+    WriteFileBytes(kPath, file);
+    for (std::size_t length : lengths) {
+        const std::string key = "v" + std::to_string(length);
+        EXPECT_EQ(std::string(length, 'x'), ReadWholeIniString(kFile, "Settings", key.c_str(), ""))
+            << key;
+    }
+    const std::string longDefault(300, 'd');
+    EXPECT_EQ(longDefault, ReadWholeIniString(kFile, "Settings", "missing", longDefault.c_str()));
+    EXPECT_EQ("dflt", ReadWholeIniString("Missing\\x.ini", "Settings", "v1", "dflt"));
+}
+
 TEST(Profile, WritesCreateReplaceAndDelete) {
     ScratchDir dir;
     EXPECT_TRUE(WriteIniString(kFile, "Settings", "Start", "1"));

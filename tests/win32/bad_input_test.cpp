@@ -269,7 +269,7 @@ TEST_F(BadInput, ReadOnlyLogAndCorruptedHeaderSettings) {
     std::string shownName;
     EXPECT_TRUE(ResetWithHeaderDialog(
         [&](HWND dialog) { shownName = ControlText(dialog, IDC_CABRILLO_NAME); }, IDCANCEL));
-    EXPECT_EQ(std::string(49, 'n'), shownName) << "values arrive cut to 49 characters";
+    EXPECT_EQ(std::string(10000, 'n'), shownName) << "values arrive whole";
     AddAsHost(QsoArgs());
     int flag = 0;
     const std::string shown = ResultWithOutputBox(&flag).text;
@@ -282,7 +282,7 @@ TEST_F(BadInput, ReadOnlyLogAndCorruptedHeaderSettings) {
     }
     EXPECT_EQ("File produced: W1AW.cbr", shown);
     EXPECT_NE(std::string::npos,
-              log.find("\r\nNAME: " + std::string(49, 'n') + "\r\nADDRESS: \r\n"));
+              log.find("\r\nNAME: " + std::string(10000, 'n') + "\r\nADDRESS: \r\n"));
     EXPECT_NE(std::string::npos, log.find("\r\nSOAPBOX: \r\nSOAPBOX: \r\nSOAPBOX: \r\nQSO: "));
     EXPECT_EQ(log.size() - 13, log.find("END-OF-LOG:\r\n"));
 }

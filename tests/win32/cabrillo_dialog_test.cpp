@@ -235,7 +235,7 @@ TEST_F(CabrilloDialog, ComboListsInTheirOrder) {
                  {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
                 {IDC_CABRILLO_CATEGORY_BAND, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
                 {IDC_CABRILLO_CATEGORY_ASSISTED, {"ASSISTED", "NON-ASSISTED"}},
-                {IDC_CABRILLO_CATEGORY_MODE, {"CW", "SSB", "Mixed"}},
+                {IDC_CABRILLO_CATEGORY_MODE, {"CW", "SSB", "MIXED"}},
                 {IDC_CABRILLO_CATEGORY_POWER, {"HIGH", "LOW", "QRP"}},
                 {IDC_CABRILLO_CATEGORY_TRANSMITTER, {"ONE", "TWO", "UNLIMITED"}},
                 {IDC_CABRILLO_CATEGORY_OVERLAY, {"CLASSIC", "ROOKIE"}},
@@ -268,7 +268,7 @@ TEST_F(CabrilloDialog, ConfirmedValuesReachTheSettingsAndTheLog) {
             SetText(d, IDC_CABRILLO_CLAIMED, "999");
             SendDlgItemMessageA(d, IDC_CABRILLO_CATEGORY_OPERATOR, CB_SELECTSTRING,
                                 static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("MULTI-OP"));
-            SetText(d, IDC_CABRILLO_CATEGORY_POWER, "QRP-ish");  // free text in a combo
+            SetText(d, IDC_CABRILLO_CATEGORY_POWER, "qrp-ish");  // free text in a combo
             SetText(d, IDC_CABRILLO_SOAPBOX, "Line 1\r\nLine 2");
         },
         IDOK);
@@ -291,7 +291,7 @@ TEST_F(CabrilloDialog, ConfirmedValuesReachTheSettingsAndTheLog) {
     EXPECT_EQ(
         "START-OF-LOG: 3.0\r\nCALLSIGN: W1AW\r\nCONTEST: ARRL-10\r\n"
         "CATEGORY-OPERATOR: MULTI-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\nCATEGORY-BAND: 10M\r\n"
-        "CATEGORY-MODE: SSB\r\nCATEGORY-POWER: QRP-ish\r\nCATEGORY-STATION: FIXED\r\n"
+        "CATEGORY-MODE: SSB\r\nCATEGORY-POWER: QRP-ISH\r\nCATEGORY-STATION: FIXED\r\n"
         "CATEGORY-TRANSMITTER: ONE\r\nCLAIMED-SCORE: 8\r\nCLUB: YCCC\r\n"
         "CREATED-BY: Vexo 2.5\r\nLOCATION: DX\r\nEMAIL: \r\nNAME: Jo Op\r\nADDRESS: \r\n"
         "ADDRESS-CITY: \r\nADDRESS-STATE-PROVINCE: \r\nADDRESS-POSTALCODE: \r\n"
@@ -339,4 +339,33 @@ TEST_F(CabrilloDialog, UnwritableLogIsNotReportedAsProduced) {
         RunReset([](HWND) {}, IDOK, device);
         EXPECT_EQ(std::string("File not produced: ") + device + ".cbr", RunResult(&flag).text);
     }
+}
+
+// Values longer than the dialog's fields, and categories typed in lower case.
+TEST_F(CabrilloDialog, LongValuesAreShownAndSavedWhole) {
+    const std::string address(60, 'a');
+    const std::string soapBox(80, 's');
+    const std::string name(5000, 'n');
+    WriteFileBytes("Plugins/WENDA.ini", "[Settings]\r\nName=" + name + "\r\nAddress=" + address +
+                                            "\r\nSoapBox=" + soapBox + "<CR><LF>two\r\n");
+    RunReset(
+        [&](HWND d) {
+            EXPECT_EQ(name, ControlText(d, IDC_CABRILLO_NAME));
+            EXPECT_EQ(address, ControlText(d, IDC_CABRILLO_ADDRESS));
+            EXPECT_EQ(soapBox + "\r\ntwo", ControlText(d, IDC_CABRILLO_SOAPBOX));
+            SetText(d, IDC_CABRILLO_CATEGORY_MODE, "mixed");
+        },
+        IDOK);
+    const std::string saved = ReadFileBytes("Plugins/WENDA.ini");
+    EXPECT_NE(std::string::npos, saved.find("\r\nName=" + name + "\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nAddress=" + address + "\r\n"));
+    EXPECT_NE(std::string::npos, saved.find("\r\nSoapBox=" + soapBox + "<CR><LF>two\r\n"));
+
+    int flag = 0;
+    RunResult(&flag);
+    const std::string log = ReadFileBytes("W1AW.cbr");
+    EXPECT_NE(std::string::npos, log.find("\r\nCATEGORY-MODE: MIXED\r\n"));
+    EXPECT_NE(std::string::npos,
+              log.find("\r\nNAME: " + name + "\r\nADDRESS: " + address + "\r\n"));
+    EXPECT_NE(std::string::npos, log.find("\r\nSOAPBOX: " + soapBox + "\r\nSOAPBOX: two\r\n"));
 }
