@@ -10,6 +10,7 @@ mode and the QSO lines of the Cabrillo log of a report pass.
 import collections
 import pathlib
 import re
+import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CRLF = "\r\n"
@@ -164,3 +165,23 @@ def cabrillo_log(my_call, answers, claimed, host_version, qso_lines):
         for line in value.split("\\n") if tag == "SOAPBOX" else [value]:
             text += "%s: %s\r\n" % (tag, line)
     return text + "".join(qso_lines) + "END-OF-LOG:\r\n"
+
+
+def write_or_check(folder, files, argv, usage):
+    """The command line of the scripts that write expected files: no argument
+    writes them into `folder`, --check says which differ (exit 1)."""
+    script = pathlib.Path(argv[0]).name
+    if argv[1:] == ["--check"]:
+        stale = [name for name, text in files.items()
+                 if not (folder / name).exists()
+                 or (folder / name).read_bytes() != text.encode("ascii")]
+        for name in stale:
+            print("%s is not what tools/%s writes" % (folder.relative_to(ROOT) / name, script))
+        return 1 if stale else 0
+    if argv[1:]:
+        print(usage, file=sys.stderr)
+        return 2
+    folder.mkdir(exist_ok=True)
+    for name, text in files.items():
+        (folder / name).write_bytes(text.encode("ascii"))
+    return 0

@@ -18,7 +18,7 @@ import random
 import sys
 
 from contest_rules import (CANADA, CRLF, ROOT, US_STATES, HostQso, Score, cabrillo_log,
-                           cabrillo_qso_line, summary_text)
+                           cabrillo_qso_line, summary_text, write_or_check)
 
 SAMPLES = ROOT / "samples"
 BASE = "arrl10m-sample"
@@ -365,20 +365,7 @@ def sample_files():
 
 def main(argv):
     files = sample_files()
-    if argv[1:] == ["--check"]:
-        stale = [name for name, text in files.items()
-                 if not (SAMPLES / name).exists()
-                 or (SAMPLES / name).read_bytes() != text.encode("ascii")]
-        for name in stale:
-            print("samples/%s is not what tools/make_sample_log.py writes" % name)
-        return 1 if stale else 0
-    if argv[1:]:
-        print("\n".join(__doc__.strip().splitlines()[2:4]), file=sys.stderr)
-        return 2
-    SAMPLES.mkdir(exist_ok=True)
-    for name, text in files.items():
-        (SAMPLES / name).write_bytes(text.encode("ascii"))
-    return 0
+    return write_or_check(SAMPLES, files, argv, "\n".join(__doc__.strip().splitlines()[2:4]))
 
 
 if __name__ == "__main__":

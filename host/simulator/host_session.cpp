@@ -10,6 +10,7 @@
 #include "host/replay/replay_log.h"
 #include "host/simulator/desktop_driver.h"
 #include "host/simulator/header_answer.h"
+#include "host/simulator/log_header.h"
 #include "host/simulator/module_watch.h"
 #include "host/simulator/window_capture.h"
 #include "resources/resource.h"
@@ -103,13 +104,16 @@ bool HostSession::LoadCountries() {
 }
 
 bool HostSession::LoadLog() {
-    Result<std::vector<HostQso>> log =
-        LoadReplayLog(m_Options.logPath, m_Countries, m_Options.myCall);
+    Result<ReplayLog> log = LoadReplayLog(m_Options.logPath, m_Countries, m_Options.myCall);
     if (!log.Ok()) {
         m_Err << "Vexo: " << log.Error() << "\n";
         return false;
     }
-    m_Log = std::move(log.Value());
+    m_Log = std::move(log.Value().qsos);
+    // A Cabrillo log's own header answers the header dialog, unless the
+    // command line says otherwise.
+    m_Header = HeaderFromLog(log.Value().header);
+    m_Header.insert(m_Header.end(), m_Options.header.begin(), m_Options.header.end());
     return true;
 }
 
@@ -232,7 +236,7 @@ bool HostSession::TakeScreenshots() {
 void HostSession::ReportPass() {
     std::thread header([&] {
         if (HWND dialog = WaitForDialogTitled(kHeaderDialog, 10000)) {
-            AnswerHeaderDialog(dialog, m_Options.header);
+            AnswerHeaderDialog(dialog, m_Header);
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }
     });

@@ -54,4 +54,5 @@ private:
     HostAutomation* m_Host = nullptr;
     CountryTable m_Countries;
     std::vector<HostQso> m_Log;
+    std::vector<HeaderEntry> m_Header;  // the header dialog's answers in the report pass
 };

@@ -23,7 +23,7 @@ struct HeaderEntry {
 
 struct SimulatorOptions {
     std::string modulePath = "Plugins\\ARRL-10M_CW_SSB.dll";
-    std::string logPath;       // the ADIF log to replay; empty: none
+    std::string logPath;       // the ADIF or Cabrillo log to replay; empty: none
     std::string countryPath;   // cty.dat; empty: looked for in the usual places
     std::string myCall;        // own callsign where a record names none
     bool openWindows = false;  // tick both view boxes of the control dialog

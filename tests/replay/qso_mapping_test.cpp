@@ -271,11 +271,13 @@ TEST(ReplayLog, ReadsEveryRecordOrStopsAtTheFirstBadOne) {
 
     const auto log = LoadReplayLog("good.adi", Countries(), "N0DEF");
     ASSERT_TRUE(log.Ok()) << log.Error();
-    ASSERT_EQ(2u, log.Value().size());
-    EXPECT_EQ("K1ABC", log.Value()[0].call);
-    EXPECT_EQ(2, log.Value()[0].line);
-    EXPECT_EQ("DL", log.Value()[1].prefix);
-    EXPECT_EQ(3, log.Value()[1].line);
+    const std::vector<HostQso>& qsos = log.Value().qsos;
+    ASSERT_EQ(2u, qsos.size());
+    EXPECT_EQ("K1ABC", qsos[0].call);
+    EXPECT_EQ(2, qsos[0].line);
+    EXPECT_EQ("DL", qsos[1].prefix);
+    EXPECT_EQ(3, qsos[1].line);
+    EXPECT_TRUE(log.Value().header.empty());
 
     EXPECT_EQ("bad.adi, line 4: QSO_DATE \"20231232\" is not a date of the form YYYYMMDD",
               LoadReplayLog("bad.adi", Countries(), "N0DEF").Error());

@@ -1,6 +1,8 @@
-// The sample log replayed through the module as the host replays a log: the
-// module's "err.txt" and summary text are the generator's byte for byte, and
-// every QSO gets the country and the intake result the generator expects.
+// The sample log and the real logs replayed through the module as the host
+// replays a log: the module's "err.txt" and summary text are what the
+// contest's rules give byte for byte (tools/make_sample_log.py and
+// tools/real_log_expectations.py), and every QSO gets the country and the
+// intake result they expect.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -20,9 +22,26 @@ struct ExpectedQso {
     int added = 0;
 };
 
-// One of the sample log's files, by the end of its name (".adi", ...).
-std::string SamplePath(const std::string& suffix) {
-    return MachinePath(std::string(SAMPLES_DIR) + "/arrl10m-sample" + suffix);
+// A log of samples/ and the files of what the module must make of it.
+struct ReplayedLog {
+    const char* label;
+    const char* name;  // below samples/, without the extension
+    const char* extension;
+
+    std::string Path(const std::string& suffix) const {
+        return MachinePath(std::string(SAMPLES_DIR) + "/" + name + suffix);
+    }
+};
+
+// For the test's name in CTest's list.
+void PrintTo(const ReplayedLog& log, std::ostream* out) {
+    *out << log.name << log.extension;
+}
+
+class LogReplay : public ::testing::TestWithParam<ReplayedLog> {};
+
+std::string LogLabel(const ::testing::TestParamInfo<ReplayedLog>& info) {
+    return info.param.label;
 }
 
 std::vector<std::string> SplitTabs(const std::string& row) {
@@ -67,13 +86,14 @@ QsoArgs AsHostArgs(const HostQso& qso) {
 
 }  // namespace
 
-TEST(SampleReplay, ModuleScoresTheSampleAsTheGeneratorExpects) {
+TEST_P(LogReplay, ModuleScoresTheLogAsTheRulesExpect) {
+    const ReplayedLog& log = GetParam();
     const Result<CountryTable> countries = CountryTable::Load(MachinePath(kDebianCountryFile));
     ASSERT_TRUE(countries.Ok()) << countries.Error();
-    const auto log = LoadReplayLog(SamplePath(".adi"), countries.Value(), "N0CALL");
-    ASSERT_TRUE(log.Ok()) << log.Error();
-    const std::vector<HostQso>& qsos = log.Value();
-    const std::vector<ExpectedQso> expected = ReadExpected(SamplePath(".expected.tsv"));
+    const auto replayed = LoadReplayLog(log.Path(log.extension), countries.Value(), "N0CALL");
+    ASSERT_TRUE(replayed.Ok()) << replayed.Error();
+    const std::vector<HostQso>& qsos = replayed.Value().qsos;
+    const std::vector<ExpectedQso> expected = ReadExpected(log.Path(".expected.tsv"));
     ASSERT_EQ(expected.size(), qsos.size());
     ASSERT_GT(qsos.size(), 200u);
 
@@ -82,7 +102,7 @@ TEST(SampleReplay, ModuleScoresTheSampleAsTheGeneratorExpects) {
     for (std::size_t i = 0; i < qsos.size(); ++i) {
         const HostQso& qso = qsos[i];
         const ExpectedQso& want = expected[i];
-        SCOPED_TRACE("record of line " + std::to_string(want.line) + ", " + want.call);
+        SCOPED_TRACE("QSO of line " + std::to_string(want.line) + ", " + want.call);
         EXPECT_EQ(want.line, qso.line);
         EXPECT_EQ(want.call, qso.call);
         EXPECT_EQ(want.prefix, qso.prefix);
@@ -90,6 +110,12 @@ TEST(SampleReplay, ModuleScoresTheSampleAsTheGeneratorExpects) {
         EXPECT_EQ(want.exchRcvd, qso.exchRcvd);
         EXPECT_EQ(want.added, AddAsHost(AsHostArgs(qso)));
     }
-    EXPECT_EQ(ReadFileBytes(SamplePath(".err.txt")), ReadFileBytes("err.txt"));
-    EXPECT_EQ(ReadFileBytes(SamplePath(".summary.txt")), ResultAsHost());
+    EXPECT_EQ(ReadFileBytes(log.Path(".err.txt")), ReadFileBytes("err.txt"));
+    EXPECT_EQ(ReadFileBytes(log.Path(".summary.txt")), ResultAsHost());
 }
+
+INSTANTIATE_TEST_SUITE_P(, LogReplay,
+                         ::testing::Values(ReplayedLog{"Sample", "arrl10m-sample", ".adi"},
+                                           ReplayedLog{"VE3EJ", "real-logs/VE3EJ", ".log"},
+                                           ReplayedLog{"HK3RD", "real-logs/HK3RD", ".log"}),
+                         LogLabel);

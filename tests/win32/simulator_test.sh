@@ -1,8 +1,9 @@
 #!/bin/sh
 # The host simulator end to end under Wine: the sample log's summary, the
 # error list and the Cabrillo log of a report pass compared byte for byte
-# with what the sample's generator worked out on its own; the result codes
-# of typed callsigns; and plain errors with non-zero exits for bad input.
+# with what the sample's generator worked out on its own, and the same for
+# the real Cabrillo logs; the result codes of typed callsigns; and plain
+# errors with non-zero exits for bad input.
 # A scoring pass alone (the windows start and the module is unloaded at
 # once), and modules that crash or hang at their unload, which must fail the
 # run with a message and an exit code of their own.
@@ -88,4 +89,34 @@ expect "the missing module is named" grep -q "cannot load the module Plugins.ARR
 
 "$wine" Vexo.exe --what >out.txt 2>err-out.txt
 expect "a wrong option exits 1 (got $?)" [ $? -eq 1 ]
+
+# The real logs rescored as a user would, each in a folder of its own: the
+# summary, the error list of both passes and the Cabrillo log of the report
+# pass, whose header comes from the log's own, as the contest's rules give
+# them (tools/real_log_expectations.py).
+for log in "$samples"/real-logs/*.log; do
+    name=$(basename "$log" .log)
+    mkdir -p "$dir/$name/Plugins"
+    cp "$vexo" "$dir/$name/Vexo.exe"
+    cp "$module" "$dir/$name/Plugins/"
+    cp "$log" "$dir/$name/"
+    cd "$dir/$name" || exit 1
+    "$wine" Vexo.exe --log "$name.log" --cty "$cty" --report >out.txt 2>err-out.txt
+    expect "$name: exits 0 (got $?)" [ $? -eq 0 ]
+    expected="$samples/real-logs/$name"
+    expect "$name: summary.txt is the expected summary" cmp summary.txt "$expected.summary.txt"
+    expect "$name: the report pass wrote the expected Cabrillo log" cmp "$name.cbr" "$expected.cbr"
+    cat "$expected.err.txt" "$expected.err.txt" >two-passes.txt
+    expect "$name: err.txt holds the refused QSOs of both passes" cmp err.txt two-passes.txt
+    expect "$name: nothing on stderr" [ ! -s err-out.txt ]
+done
+
+mkdir -p "$dir/broken/Plugins"
+cd "$dir/broken" || exit 1
+cp "$vexo" Vexo.exe
+cp "$module" Plugins/
+printf 'START-OF-LOG: 3.0\r\nQSO: 28050 CW 2024-12-14 1324 VE3EJ 599 ON LY5W 599 535\r\nQSO: 28051 CW 2024-12-14 1325 VE3EJ 599 ON IB9R 599\r\n' >broken.log
+"$wine" Vexo.exe --log broken.log --cty "$cty" >out.txt 2>err-out.txt
+expect "a broken QSO line exits 3 (got $?)" [ $? -eq 3 ]
+expect "the broken QSO line is named" grep -q "broken.log, line 3: QSO line of 9 fields" err-out.txt
 exit $fail
