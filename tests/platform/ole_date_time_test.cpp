@@ -75,19 +75,13 @@ TEST(OleDateTime, SameSecondAsALogKeepsIt) {
         bool same;
         const char* what;
     } const cases[] = {
-        {valid(noon), valid(noon), true, "equal values"},
-        {valid(noon), valid(noon + 0.4 * second), true, "within the second"},
         {valid(noon - 0.4 * second), valid(noon + 0.4 * second), true, "around the second"},
         {valid(noon + 59.5 * second), valid(noon + 60 * second), true, "a half rounds up"},
         {valid(noon), valid(noon + second), false, "the next second"},
-        {valid(noon), valid(noon + 1), false, "the next day"},
-        {valid(-1.25), valid(-1.25 + 0.3 * second), true, "before the epoch"},
         {valid(-1.25), valid(-0.75), false, "before the epoch, other day"},
         {valid(1e300), valid(-1e300), true, "no calendar date either"},
         {valid(1e300), valid(noon), false, "one without a calendar date"},
         {invalid(1.0), invalid(2.0), true, "invalid carries no moment"},
-        {invalid(noon), valid(noon), false, "status differs"},
-        {null, COleDateTime(noon, COleDateTime::null), true, "both null"},
         {null, valid(0.0), false, "null against midnight of day 0"},
     };
     for (const Case& c : cases) {
