@@ -111,10 +111,16 @@ for log in "$samples"/real-logs/*.log; do
     expect "$name: nothing on stderr" [ ! -s err-out.txt ]
 done
 
-mkdir -p "$dir/broken/Plugins"
-cd "$dir/broken" || exit 1
+# The command line's header values go before the log's own.
+mkdir -p "$dir/small/Plugins"
+cd "$dir/small" || exit 1
 cp "$vexo" Vexo.exe
 cp "$module" Plugins/
+printf 'START-OF-LOG: 3.0\r\nCALLSIGN: W1AW\r\nCATEGORY-POWER: LOW\r\nCLUB: Log Club\r\nQSO: 28050 CW 2024-12-14 1324 W1AW 599 CT LY5W 599 535\r\nEND-OF-LOG:\r\n' >small.log
+"$wine" Vexo.exe --log small.log --cty "$cty" --report --header CATEGORY-POWER=qrp >out.txt 2>err-out.txt
+expect "a small log exits 0 (got $?)" [ $? -eq 0 ]
+expect "the command line's power" grep -q "^CATEGORY-POWER: QRP.$" W1AW.cbr
+expect "the log's club" grep -q "^CLUB: Log Club.$" W1AW.cbr
 printf 'START-OF-LOG: 3.0\r\nQSO: 28050 CW 2024-12-14 1324 VE3EJ 599 ON LY5W 599 535\r\nQSO: 28051 CW 2024-12-14 1325 VE3EJ 599 ON IB9R 599\r\n' >broken.log
 "$wine" Vexo.exe --log broken.log --cty "$cty" >out.txt 2>err-out.txt
 expect "a broken QSO line exits 3 (got $?)" [ $? -eq 3 ]
