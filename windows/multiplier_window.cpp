@@ -1,6 +1,5 @@
 #include "windows/multiplier_window.h"
 
-#include "engine/settings.h"
 #include "platform/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_button_layout.h"
@@ -15,7 +14,7 @@ void Multiplier::DoDataExchange(CDataExchange* dx) {
 
 BOOL Multiplier::OnInitDialog() {
     CDialog::OnInitDialog();
-    LoadPosition(kKeyDxccX, kKeyDxccY, kDxccDefaultX, kDxccDefaultY);
+    LoadWindowPosition(GetSafeHwnd(), kDxccWindow);
     MoveToLoadedPosition(GetSafeHwnd());
     SetModuleIcon(GetSafeHwnd());
     return TRUE;

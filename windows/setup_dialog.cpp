@@ -58,7 +58,7 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     m_ViewState = ReadSettingInt(kKeyViewState);
     m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
     UpdateData(false);
-    LoadPosition(kKeySetupX, kKeySetupY, kSetupDefaultX, kSetupDefaultY);
+    LoadWindowPosition(GetSafeHwnd(), kSetupWindow);
     m_Brush.Reset(CreateSolidBrush(kWindowBackground));
     MoveToLoadedPosition(GetSafeHwnd());
     SetModuleIcon(GetSafeHwnd());

@@ -1,6 +1,5 @@
 #include "windows/stat_prov_window.h"
 
-#include "engine/settings.h"
 #include "platform/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_colours.h"
@@ -20,7 +19,7 @@ void Stat_Prov::DoDataExchange(CDataExchange* dx) {
 
 BOOL Stat_Prov::OnInitDialog() {
     CDialog::OnInitDialog();
-    LoadPosition(kKeyStatX, kKeyStatY, kStatDefaultX, kStatDefaultY);
+    LoadWindowPosition(GetSafeHwnd(), kStatProvWindow);
     m_Brush.Reset(CreateSolidBrush(kWindowBackground));
     MoveToLoadedPosition(GetSafeHwnd());
     SetModuleIcon(GetSafeHwnd());

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "windows/pixel_geometry.h"
+
 // What the status button paints, worked out apart from the window system:
 // a list of fills and texts computed from the module's state, which the
 // button then executes on its device context.
@@ -18,11 +20,6 @@ struct RgbColour {
 inline constexpr RgbColour kWorkedWithBackground{255, 255, 198};
 inline constexpr RgbColour kBandBarColour{198, 255, 255};
 inline constexpr RgbColour kDxccBackground{255, 250, 198};
-
-// A rectangle in the button's pixels, right and bottom exclusive.
-struct PixelRect {
-    int left, top, right, bottom;
-};
 
 // One step of painting: a solid fill of the rectangle, or a text whose
 // top-left corner is the rectangle's left and top.

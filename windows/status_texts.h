@@ -18,14 +18,6 @@ inline constexpr char kKeyStatY[] = "stat_y";
 inline constexpr char kKeyDxccX[] = "dxcc_x";
 inline constexpr char kKeyDxccY[] = "dxcc_y";
 
-// Where each window opens when no position is stored.
-constexpr int kSetupDefaultX = 10;
-constexpr int kSetupDefaultY = 600;
-constexpr int kStatDefaultX = 10;
-constexpr int kStatDefaultY = 600;
-constexpr int kDxccDefaultX = 10;
-constexpr int kDxccDefaultY = 400;
-
 // Macros sent to the host when a mode is chosen.
 inline constexpr char kMacroModeCw[] = "<MODE:CW>";
 inline constexpr char kMacroBaudRate[] = "<BAUDRATE:27>";

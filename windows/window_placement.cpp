@@ -2,7 +2,82 @@
 
 #include "engine/settings.h"
 #include "platform/module_instance.h"
+#include "platform/template_frame.h"
 #include "resources/resource.h"
+#include "windows/screen_fit.h"
+#include "windows/status_texts.h"
+
+namespace {
+
+// Each window's template and settings keys, in the first-run layout's order.
+struct WindowSeat {
+    int templateId;
+    const char* keyX;
+    const char* keyY;
+};
+constexpr WindowSeat kSeats[kModuleWindowCount] = {
+    {IDD_SETUP_ARRL_10M, kKeySetupX, kKeySetupY},
+    {IDD_MULTIPLIER, kKeyDxccX, kKeyDxccY},
+    {IDD_STAT_PROV, kKeyStatX, kKeyStatY},
+};
+
+PixelRect ToPixels(const RECT& rect) {
+    return PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        reinterpret_cast<std::vector<PixelRect>*>(areas)->push_back(ToPixels(info.rcWork));
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+ModuleFrames ModuleWindowFrames(HWND oneOfThem) {
+    ModuleFrames frames{};
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        RECT rect;
+        if (TemplateWindowRect(ModuleInstance(), kSeats[i].templateId, oneOfThem, rect)) {
+            frames[i] = FrameSize{rect.right - rect.left, rect.bottom - rect.top, -rect.top};
+        }
+    }
+    return frames;
+}
+
+int TitleBarHeight(HWND window) {
+    RECT frame;
+    POINT client{0, 0};
+    GetWindowRect(window, &frame);
+    ClientToScreen(window, &client);
+    return client.y - frame.top;
+}
+
+PixelRect MainWorkArea() {
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return ToPixels(area);
+}
+
+std::vector<PixelRect> ScreenWorkAreas() {
+    std::vector<PixelRect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+void LoadWindowPosition(HWND window, ModuleWindow which) {
+    const PixelPoint firstRun = FirstRunLayout(MainWorkArea(), ModuleWindowFrames(window))[which];
+    LoadPosition(kSeats[which].keyX, kSeats[which].keyY, firstRun.x, firstRun.y);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const PixelRect loaded{g_SetupX, g_SetupY, g_SetupX + rect.right - rect.left,
+                           g_SetupY + rect.bottom - rect.top};
+    const PixelPoint placed = ReachablePosition(loaded, TitleBarHeight(window), ScreenWorkAreas());
+    g_SetupX = placed.x;
+    g_SetupY = placed.y;
+}
 
 void MoveToLoadedPosition(HWND window) {
     SetWindowPos(window, nullptr, g_SetupX, g_SetupY, 0, 0,

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <mutex>
+#include <sstream>
 
 #include "engine/log_store.h"
 #include "resources/resource.h"
@@ -100,17 +101,20 @@ protected:
 
 TEST_F(MultiplierWindow, OpensAtTheStoredPositionOrTheDefault) {
     const PositionCase cases[] = {
-        {nullptr, nullptr, 10, 400},
-        {"0", "0", 10, 400},
-        {"250", "0", 250, 400},
-        {"-5", "-30", -5, -30},
+        {nullptr, nullptr, kFirstRun, kFirstRun},
+        // A stored 0 counts as missing.
+        {"0", "0", kFirstRun, kFirstRun},
+        {"250", "0", 250, kFirstRun},
+        {"-5", "-7", -5, -7},
+        // The title bar above the screen: moved just inside.
+        {"-5", "-30", 0, 0},
     };
     for (const PositionCase& c : cases) {
         SCOPED_TRACE(c.Describe());
         c.WriteSettings("dxcc_x", "dxcc_y");
         auto window = OpenMultiplier();
         ASSERT_TRUE(window);
-        ExpectTopLeft(window->GetSafeHwnd(), c.expectedX, c.expectedY);
+        ExpectOpenedAt(window->GetSafeHwnd(), kDxccWindow, c);
     }
 }
 
@@ -150,7 +154,7 @@ TEST_F(MultiplierWindow, ResizingRefitsTheButtonToTheClientArea) {
 TEST_F(MultiplierWindow, PointerOverTheWindowSavesOnlyTheMovedCoordinates) {
     auto window = OpenMultiplier();
     ASSERT_TRUE(window);
-    ExpectPositionSaving(window->GetSafeHwnd(), "dxcc_x", "dxcc_y", 10, 400);
+    ExpectPositionSaving(window->GetSafeHwnd(), "dxcc_x", "dxcc_y");
 }
 
 TEST_F(MultiplierWindow, PointerPassingBetweenWindowsWritesEachPositionOnceMore) {
@@ -163,8 +167,15 @@ TEST_F(MultiplierWindow, PointerPassingBetweenWindowsWritesEachPositionOnceMore)
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
     // Each window compares itself with the position the other one left.
-    EXPECT_EQ("[Settings]\r\nstat_y=600\r\ndxcc_y=400\r\n",
-              ReadFileBytes("Plugins\\ARRL-10M_CW_SSB.ini"));
+    RECT stat;
+    RECT dxcc;
+    GetWindowRect(stateWindow->GetSafeHwnd(), &stat);
+    GetWindowRect(dxccWindow->GetSafeHwnd(), &dxcc);
+    ASSERT_TRUE(stat.left != dxcc.left && stat.top != dxcc.top) << "the first-run layout apart";
+    std::ostringstream expected;
+    expected << "[Settings]\r\nstat_x=" << stat.left << "\r\nstat_y=" << stat.top
+             << "\r\ndxcc_x=" << dxcc.left << "\r\ndxcc_y=" << dxcc.top << "\r\n";
+    EXPECT_EQ(expected.str(), ReadFileBytes("Plugins\\ARRL-10M_CW_SSB.ini"));
 }
 
 TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {

@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/running_setup.h"
 #include "tests/win32/status_window_checks.h"
 #include "tests/win32/test_host.h"
 #include "tests/win32/window_helpers.h"
@@ -20,82 +21,7 @@
 
 namespace {
 
-constexpr char kCaption[] = "Setup ARRL 10 Meter Contest";
 constexpr char kSettingsFile[] = "Plugins\\ARRL-10M_CW_SSB.ini";
-
-// The dialog with a record of its refresh timer: each arming and each timer
-// message that reached it.
-class RecordingSetup : public Setup_ARRL_10m {
-public:
-    std::vector<UINT> Arms() const {
-        std::lock_guard<std::mutex> lock(m_Lock);
-        return m_Arms;
-    }
-    int TimerMessages() const { return m_TimerMessages; }
-
-protected:
-    void ArmRefreshTimer(UINT milliseconds) override {
-        {
-            std::lock_guard<std::mutex> lock(m_Lock);
-            m_Arms.push_back(milliseconds);
-        }
-        Setup_ARRL_10m::ArmRefreshTimer(milliseconds);
-    }
-    void OnTimer(UINT_PTR id) override {
-        ++m_TimerMessages;
-        Setup_ARRL_10m::OnTimer(id);
-    }
-
-private:
-    mutable std::mutex m_Lock;
-    std::vector<UINT> m_Arms;
-    std::atomic<int> m_TimerMessages{0};
-};
-
-// The control dialog open on its window thread until the object goes; the
-// status windows it opened are closed first.
-class RunningSetup {
-public:
-    RunningSetup()
-        : m_Thread([this] {
-              m_Dialog.DoModal();
-              DisconnectHost();
-              m_Ended = true;
-          }) {
-        PumpMessagesUntil([this] {
-            m_Window = FindTopWindow("#32770", kCaption);
-            return m_Window != nullptr || m_Ended;
-        });
-    }
-    ~RunningSetup() {
-        CloseStatusWindowOf(g_pStatProv);
-        CloseStatusWindowOf(g_pMultiplier);
-        PostMessageA(m_Window, WM_CLOSE, 0, 0);
-        PumpMessagesUntil([this] { return m_Ended.load(); });
-        m_Thread.join();
-    }
-
-    HWND Window() const { return m_Window; }
-    const RecordingSetup& Dialog() const { return m_Dialog; }
-    bool IsChecked(int id) const {
-        return SendAndPump(GetDlgItem(m_Window, id), BM_GETCHECK) == BST_CHECKED;
-    }
-
-private:
-    template <typename Window>
-    static void CloseStatusWindowOf(Window*& window) {
-        if (window) {
-            SendAndPump(window->GetSafeHwnd(), WM_CLOSE);
-            delete window;
-            window = nullptr;
-        }
-    }
-
-    RecordingSetup m_Dialog;
-    HWND m_Window = nullptr;
-    std::atomic<bool> m_Ended{false};
-    std::thread m_Thread;
-};
 
 class SetupDialog : public testing::Test {
 protected:
@@ -114,11 +40,11 @@ protected:
 
 }  // namespace
 
-TEST_F(SetupDialog, FirstRunOpensAtTheDefaultPositionAndChoosesSsb) {
+TEST_F(SetupDialog, FirstRunOpensAtItsPlaceInTheFirstRunLayoutAndChoosesSsb) {
     RunningSetup setup;
     HWND window = setup.Window();
     ASSERT_NE(nullptr, window);
-    ExpectTopLeft(window, 10, 600);
+    ExpectOpenedAt(window, kSetupWindow, {nullptr, nullptr, kFirstRun, kFirstRun});
     ExpectStatusWindowFrame(window, false);
     ExpectDialogClientSize(window, 151, 54);
     for (int id : {IDC_VIEW_STATE, IDC_VIEW_DXCC, IDC_MODE_CW, IDC_MODE_SSB}) {
@@ -144,15 +70,15 @@ TEST_F(SetupDialog, StoredCwChoiceSendsCwAndTheBaudRate) {
 
 TEST_F(SetupDialog, OpensAtTheStoredPosition) {
     const PositionCase cases[] = {
-        {"0", "0", 10, 600},
+        {"0", "0", kFirstRun, kFirstRun},
         {"-5", "40", -5, 40},
-        {"200", nullptr, 200, 600},
+        {"200", nullptr, 200, kFirstRun},
     };
     for (const PositionCase& c : cases) {
         SCOPED_TRACE(c.Describe());
         c.WriteSettings("setup_arrl_x", "setup_arrl_y");
         RunningSetup setup;
-        ExpectTopLeft(setup.Window(), c.expectedX, c.expectedY);
+        ExpectOpenedAt(setup.Window(), kSetupWindow, c);
     }
 }
 
@@ -298,7 +224,7 @@ TEST_F(SetupDialog, WithoutAHostTheMacrosAreSkippedAndTheDialogWorks) {
 
 TEST_F(SetupDialog, PointerOverTheDialogSavesOnlyTheMovedCoordinates) {
     RunningSetup setup;
-    ExpectPositionSaving(setup.Window(), "setup_arrl_x", "setup_arrl_y", 10, 600);
+    ExpectPositionSaving(setup.Window(), "setup_arrl_x", "setup_arrl_y");
 }
 
 TEST_F(SetupDialog, DialogAndControlsTakeThePaleColours) {

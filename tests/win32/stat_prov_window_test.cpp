@@ -100,12 +100,12 @@ protected:
 
 TEST_F(StatProvWindow, OpensAtTheStoredPositionOrTheDefault) {
     const PositionCase cases[] = {
-        {nullptr, nullptr, 10, 600},
+        {nullptr, nullptr, kFirstRun, kFirstRun},
         // A stored 0 counts as missing.
-        {"0", "0", 10, 600},
+        {"0", "0", kFirstRun, kFirstRun},
         {"-5", "-7", -5, -7},
-        {"300", nullptr, 300, 600},
-        {nullptr, "40", 10, 40},
+        {"300", nullptr, 300, kFirstRun},
+        {nullptr, "40", kFirstRun, 40},
         {" 42x", "+77", 42, 77},
     };
     for (const PositionCase& c : cases) {
@@ -113,7 +113,7 @@ TEST_F(StatProvWindow, OpensAtTheStoredPositionOrTheDefault) {
         c.WriteSettings("stat_x", "stat_y");
         auto window = OpenStatProv();
         ASSERT_TRUE(window);
-        ExpectTopLeft(window->GetSafeHwnd(), c.expectedX, c.expectedY);
+        ExpectOpenedAt(window->GetSafeHwnd(), kStatProvWindow, c);
     }
 }
 
@@ -178,7 +178,7 @@ TEST_F(StatProvWindow, BoxesShowTheFlagsOfTheWorkedCodes) {
 TEST_F(StatProvWindow, PointerOverTheWindowSavesOnlyTheMovedCoordinates) {
     auto window = OpenStatProv();
     ASSERT_TRUE(window);
-    ExpectPositionSaving(window->GetSafeHwnd(), "stat_x", "stat_y", 10, 600);
+    ExpectPositionSaving(window->GetSafeHwnd(), "stat_x", "stat_y");
 }
 
 TEST_F(StatProvWindow, ControlsAndBackgroundTakeTheWindowsColours) {

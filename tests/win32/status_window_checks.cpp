@@ -9,6 +9,7 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
+#include "windows/window_placement.h"
 
 namespace {
 
@@ -61,11 +62,16 @@ std::string PositionCase::Describe() const {
     return out.str();
 }
 
-void ExpectTopLeft(HWND window, int x, int y) {
+PixelPoint FirstRunPosition(HWND window, ModuleWindow which) {
+    return FirstRunLayout(MainWorkArea(), ModuleWindowFrames(window))[which];
+}
+
+void ExpectOpenedAt(HWND window, ModuleWindow which, const PositionCase& expected) {
+    const PixelPoint firstRun = FirstRunPosition(window, which);
     RECT rect;
     GetWindowRect(window, &rect);
-    EXPECT_EQ(x, rect.left);
-    EXPECT_EQ(y, rect.top);
+    EXPECT_EQ(expected.expectedX == kFirstRun ? firstRun.x : expected.expectedX, rect.left);
+    EXPECT_EQ(expected.expectedY == kFirstRun ? firstRun.y : expected.expectedY, rect.top);
 }
 
 void ExpectStatusWindowFrame(HWND window, bool resizable) {
@@ -117,7 +123,11 @@ std::vector<HWND> StaticControls(HWND dialog) {
     return statics;
 }
 
-void ExpectPositionSaving(HWND window, const char* keyX, const char* keyY, int startX, int startY) {
+void ExpectPositionSaving(HWND window, const char* keyX, const char* keyY) {
+    RECT start;
+    GetWindowRect(window, &start);
+    const int startX = start.left;
+    const int startY = start.top;
     const std::string x = keyX;
     const std::string y = keyY;
     struct Step {

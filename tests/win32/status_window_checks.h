@@ -2,11 +2,18 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
+#include "windows/first_run_layout.h"
+
 // Checks that the control dialog and the two status windows share: where
 // they open and save their position, their frame, controls and colours.
+
+// An expected coordinate that the window takes from its place in the
+// first-run layout.
+constexpr int kFirstRun = INT_MIN;
 
 // A stored position (texts of the two keys, null for a missing key) and
 // where the window must then open.
@@ -21,7 +28,10 @@ struct PositionCase {
     std::string Describe() const;
 };
 
-void ExpectTopLeft(HWND window, int x, int y);
+// Where the first-run layout puts the window on the main screen.
+PixelPoint FirstRunPosition(HWND window, ModuleWindow which);
+// The window's top-left corner is where the case expects it.
+void ExpectOpenedAt(HWND window, ModuleWindow which, const PositionCase& expected);
 
 // Caption, system menu, top-most, the module's icon; resizable or not.
 void ExpectStatusWindowFrame(HWND window, bool resizable);
@@ -38,10 +48,10 @@ void ExpectControl(HWND dialog, int id, const char* text, const DluRect& place, 
 // The dialog's static texts in template order.
 std::vector<HWND> StaticControls(HWND dialog);
 
-// Moves the window (opened at the start position with no position stored)
-// vertically, horizontally, then both ways, and checks after each pointer
-// movement over it that the settings file holds exactly the moved keys.
-void ExpectPositionSaving(HWND window, const char* keyX, const char* keyY, int startX, int startY);
+// Moves the window (just opened with no position stored) vertically,
+// horizontally, then both ways, and checks after each pointer movement over
+// it that the settings file holds exactly the moved keys.
+void ExpectPositionSaving(HWND window, const char* keyX, const char* keyY);
 
 // Every control colour message of the window gives its pale brush, black
 // text on the text background; its background is painted in that colour.
