@@ -28,7 +28,7 @@ struct DrawOp {
     Kind kind;
     PixelRect rect;
     RgbColour colour;  // fills
-    std::string text;  // texts, drawn transparently in the default font and colour
+    std::string text;  // texts, drawn transparently in the button's font, in black
 };
 
 // The part of the module's state that the button shows, copied so that it is

@@ -16,6 +16,17 @@ void Execute(HDC dc, const DrawOp& op) {
     }
 }
 
+// The font the dialog gave the button: the window system's 8-point dialog
+// font. In a memory context's own default, a bold system font, prefixes of
+// four characters and more fill the DXCC grid's 40-pixel cells and run into
+// the next one.
+HGDIOBJ ButtonFont(HWND button) {
+    if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0))) {
+        return font;
+    }
+    return GetStockObject(DEFAULT_GUI_FONT);
+}
+
 }  // namespace
 
 void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -25,8 +36,13 @@ void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const std::vector<DrawOp> ops = LayoutStatusButton(data, {r.left, r.top, r.right, r.bottom});
 
     CMemDC mem(item.hDC);
-    SetBkMode(mem.GetSafeHdc(), TRANSPARENT);
+    const HDC dc = mem.GetSafeHdc();
+    // Both views in the one font; the target's own is put back, in case the
+    // drawing went straight to it.
+    const HGDIOBJ previousFont = SelectObject(dc, ButtonFont(item.hwndItem));
+    SetBkMode(dc, TRANSPARENT);
     for (const DrawOp& op : ops) {
-        Execute(mem.GetSafeHdc(), op);
+        Execute(dc, op);
     }
+    SelectObject(dc, previousFont);
 }

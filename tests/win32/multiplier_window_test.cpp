@@ -1,17 +1,23 @@
 // The DXCC window and its owner-drawn status button, read back from the screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <sstream>
 
 #include "engine/log_store.h"
+#include "host/replay/country_table.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/win32/status_window_checks.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
+#include "tests/win32/wine_path.h"
 #include "windows/host_state.h"
+#include "windows/status_button_layout.h"
 #include "windows/status_windows.h"
 
 namespace {
@@ -56,6 +62,100 @@ const char* const kPrefixes[] = {
     "LY", "ES", "EI", "GM", "GW", "CT",  "EA8", "CU",  "4X", "SV", "TA", "ZS", "5B", "VU", "BY",
     "HL", "DU", "YB", "9V", "HS", "KH6", "KL",  "KP4", "HI", "CO", "YV", "HK"};
 
+// The primary prefix of every entity of Debian's country file, in the file's
+// order, without the mark of the entities that count for WAE only ("*").
+// An entity's line starts at the margin and holds eight fields, the prefix last.
+std::vector<std::string> CountryFilePrefixes() {
+    std::ifstream file(WinePath(kDebianCountryFile));
+    std::vector<std::string> prefixes;
+    std::string line;
+    while (std::getline(file, line)) {
+        std::vector<std::string> fields;
+        std::istringstream entity(line);
+        for (std::string field; std::getline(entity, field, ':');) {
+            fields.push_back(field);
+        }
+        if (line.empty() || std::isspace(static_cast<unsigned char>(line[0])) ||
+            fields.size() < 8) {
+            continue;
+        }
+        std::string prefix = fields[7];
+        prefix.erase(0, prefix.find_first_not_of(" \t*"));
+        prefix.erase(prefix.find_last_not_of(" \t\r") + 1);
+        prefixes.push_back(prefix);
+    }
+    return prefixes;
+}
+
+// The 40 longest prefixes, the first in the file first among equals.
+std::vector<std::string> LongestPrefixes(std::vector<std::string> prefixes) {
+    std::stable_sort(
+        prefixes.begin(), prefixes.end(),
+        [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    prefixes.resize(std::min<std::size_t>(prefixes.size(), 40));
+    return prefixes;
+}
+
+// Where the DXCC view draws each entry of the list.
+std::vector<PixelPoint> GridCells(const std::vector<std::string>& prefixes, const PixelRect& item) {
+    StatusButtonData data;
+    data.hostBand = 5;
+    data.workedDxcc = prefixes;
+    std::vector<PixelPoint> cells;
+    for (const DrawOp& op : LayoutStatusButton(data, item)) {
+        if (op.kind == DrawOp::kText) {
+            cells.push_back({op.rect.left, op.rect.top});
+        }
+    }
+    return cells;
+}
+
+// Cells by the evenness of their column and of their line: the eight
+// neighbours of a cell are all of other classes.
+constexpr int kCellClasses = 4;
+int CellClass(const PixelPoint& cell) {
+    return (cell.x / 40) % 2 + (cell.y / 15) % 2 * 2;
+}
+
+// The pixels of a picture that are not of its background.
+class InkMask {
+public:
+    InkMask(const WindowPicture& picture, COLORREF background)
+        : m_Width(picture.Width()), m_Height(picture.Height()) {
+        for (int y = 0; y < m_Height; ++y) {
+            for (int x = 0; x < m_Width; ++x) {
+                m_Ink.push_back(picture.Pixel(x, y) != background);
+            }
+        }
+    }
+    bool At(int x, int y) const {
+        return x >= 0 && y >= 0 && x < m_Width && y < m_Height && m_Ink[y * m_Width + x];
+    }
+    int CountIn(const RECT& area) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                count += At(x, y);
+            }
+        }
+        return count;
+    }
+    // Ink pixels of this mask on or beside (corners included) ink of the other.
+    int Touching(const InkMask& other) const {
+        int count = 0;
+        for (int y = 0; y < m_Height; ++y) {
+            for (int x = 0; x < m_Width; ++x) {
+                count += At(x, y) && other.CountIn({x - 1, y - 1, x + 2, y + 2}) > 0;
+            }
+        }
+        return count;
+    }
+
+private:
+    int m_Width, m_Height;
+    std::vector<bool> m_Ink;
+};
+
 class MultiplierWindow : public testing::Test {
 protected:
     void TearDown() override {
@@ -87,9 +187,11 @@ protected:
         return WindowPicture(button);
     }
 
-    static void SetWorked(int mode, std::initializer_list<const char*> prefixes) {
+    // The mode's worked list becomes these prefixes.
+    static void SetWorked(int mode, const std::vector<std::string>& prefixes) {
         std::lock_guard<std::mutex> lock(g_StoreLock);
-        for (const char* prefix : prefixes) {
+        g_WorkedDxcc[mode].RemoveAll();
+        for (const std::string& prefix : prefixes) {
             g_WorkedDxcc[mode].AddIfNew(prefix);
         }
     }
@@ -214,13 +316,73 @@ TEST_F(MultiplierWindow, DxccViewShowsOnlyItsBackgroundWithoutBandOrPrefixes) {
     EXPECT_EQ(0, Repainted(*window).CountOtherThan(kDxcc, whole)) << "nothing worked in SSB";
     g_HostMode = 0;
     const WindowPicture picture = Repainted(*window);
-    // Two prefixes side by side in a first line of text (the font's glyphs
-    // are taller than the grid's 15-pixel lines).
-    EXPECT_GT(picture.CountOtherThan(kDxcc, {5, 0, 45, 20}), 0);
-    EXPECT_GT(picture.CountOtherThan(kDxcc, {45, 0, 85, 20}), 0);
+    // Two prefixes side by side in the grid's first 15-pixel line.
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {5, 0, 45, 15}), 0);
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {45, 0, 85, 15}), 0);
     EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {85, 0, 360, 186}));
-    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 20, 360, 186}));
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 15, 360, 186}));
     EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 0, 5, 186}));
+}
+
+TEST_F(MultiplierWindow, EveryPrefixOfTheCountryFileFitsItsCellInTheButtonsFont) {
+    const std::vector<std::string> prefixes = CountryFilePrefixes();
+    ASSERT_GT(prefixes.size(), 300u) << "Debian's country file";
+    auto window = OpenForPixels();
+    ASSERT_TRUE(window);
+    HWND button = GetDlgItem(window->GetSafeHwnd(), IDC_INFO_BUTTON);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    SIZE widest{};
+    std::string widestPrefix;
+    for (const std::string& prefix : prefixes) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, prefix.c_str(), static_cast<int>(prefix.size()), &size);
+        if (size.cx > widest.cx) {
+            widest = size;
+            widestPrefix = prefix;
+        }
+    }
+    DeleteDC(dc);
+    // A column to spare at the end of the cell, a row at the end of the line.
+    EXPECT_LT(widest.cx, 40) << widestPrefix;
+    EXPECT_LT(widest.cy, 15) << widestPrefix;
+}
+
+TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
+    const std::vector<std::string> longest = LongestPrefixes(CountryFilePrefixes());
+    ASSERT_EQ(40u, longest.size());
+    auto window = OpenForPixels();
+    ASSERT_TRUE(window);
+    g_HostBand = 5;
+    g_HostMode = 0;
+    const std::vector<PixelPoint> cells = GridCells(longest, {0, 0, 360, 186});
+    ASSERT_EQ(40u, cells.size());
+    // The grid drawn once for each class of cells, the others left blank: no
+    // ink of one class may touch ink of another.
+    std::vector<InkMask> inks;
+    for (int drawn = 0; drawn < kCellClasses; ++drawn) {
+        std::vector<std::string> shown;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            // Blanks, each of its own length, hold the other cells' places.
+            shown.push_back(CellClass(cells[i]) == drawn ? longest[i] : std::string(i + 1, ' '));
+        }
+        SetWorked(0, shown);
+        inks.push_back(InkMask(Repainted(*window), kDxcc));
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (CellClass(cells[i]) == drawn) {
+                const PixelPoint& c = cells[i];
+                EXPECT_GT(inks.back().CountIn({c.x, c.y, c.x + 40, c.y + 15}), 0) << longest[i];
+            }
+        }
+    }
+    for (int a = 0; a < kCellClasses; ++a) {
+        for (int b = a + 1; b < kCellClasses; ++b) {
+            EXPECT_EQ(0, inks[a].Touching(inks[b])) << "classes " << a << " and " << b;
+        }
+    }
+    SetWorked(0, longest);
+    Repainted(*window);
+    SaveScreenshot(window->GetSafeHwnd(), "dxcc-long-prefixes");
 }
 
 TEST_F(MultiplierWindow, Screenshots) {
