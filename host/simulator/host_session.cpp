@@ -209,6 +209,12 @@ void HostSession::TypeCall(const TypedCall& typed) {
 }
 
 bool HostSession::TakeScreenshots() {
+    const auto write = [&](const RgbImage& picture, const char* name) {
+        const std::string path = m_Options.screenshotDir + "\\" + name;
+        const bool written = WriteFile(path, EncodePng(picture));
+        m_Out << (written ? "Picture " : "Cannot write ") << path << "\n";
+        return written;
+    };
     const auto save = [&](const char* part, const char* name) {
         HWND window =
             FindDialog([&](const std::string& t) { return t.find(part) != std::string::npos; });
@@ -216,12 +222,10 @@ bool HostSession::TakeScreenshots() {
             m_Out << "No window for " << name << "\n";
             return true;
         }
-        const std::string path = m_Options.screenshotDir + "\\" + name;
-        const bool written = WriteFile(path, EncodePng(CaptureWindow(window)));
-        m_Out << (written ? "Picture " : "Cannot write ") << path << "\n";
-        return written;
+        return write(CaptureWindow(window), name);
     };
-    bool ok = save(kControlDialog, "control-dialog.png") &&
+    // The whole screen first: where the windows stand, as they opened.
+    bool ok = write(CaptureScreen(), "screen.png") && save(kControlDialog, "control-dialog.png") &&
               save("State/Prov", "state-province.png") &&
               save("worked with", "dxcc-worked-with.png");
     const int before = RefreshCount();

@@ -1,14 +1,10 @@
 #include "host/simulator/window_capture.h"
 
-RgbImage CaptureWindow(HWND window) {
+namespace {
+
+// The rectangle of the source context whose top-left corner is (x, y).
+RgbImage CaptureFrom(HDC source, int x, int y, int width, int height) {
     RgbImage image;
-    RECT rect;
-    if (!GetWindowRect(window, &rect)) {
-        return image;
-    }
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC source = GetWindowDC(window);
     HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -21,7 +17,7 @@ RgbImage CaptureWindow(HWND window) {
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap && bits) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
         SelectObject(memory, old);
         image.width = width;
         image.height = height;
@@ -37,6 +33,27 @@ RgbImage CaptureWindow(HWND window) {
         DeleteObject(bitmap);
     }
     DeleteDC(memory);
+    return image;
+}
+
+}  // namespace
+
+RgbImage CaptureWindow(HWND window) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) {
+        return RgbImage();
+    }
+    HDC source = GetWindowDC(window);
+    RgbImage image = CaptureFrom(source, 0, 0, rect.right - rect.left, rect.bottom - rect.top);
     ReleaseDC(window, source);
+    return image;
+}
+
+RgbImage CaptureScreen() {
+    HDC screen = GetDC(nullptr);
+    RgbImage image = CaptureFrom(
+        screen, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    ReleaseDC(nullptr, screen);
     return image;
 }

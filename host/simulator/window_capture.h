@@ -6,3 +6,6 @@
 
 // The window as it stands on the screen, frame and caption included.
 RgbImage CaptureWindow(HWND window);
+
+// The whole screen (every monitor's) as it stands.
+RgbImage CaptureScreen();

@@ -2,8 +2,9 @@
 # The host simulator end to end under Wine: the sample log's summary, the
 # error list and the Cabrillo log of a report pass compared byte for byte
 # with what the sample's generator worked out on its own, and the same for
-# the real Cabrillo logs; the result codes of typed callsigns; and plain
-# errors with non-zero exits for bad input.
+# the real Cabrillo logs; the result codes of typed callsigns; the pictures
+# of the screen and the windows; and plain errors with non-zero exits for
+# bad input.
 # A scoring pass alone (the windows start and the module is unloaded at
 # once), and modules that crash or hang at their unload, which must fail the
 # run with a message and an exit code of their own.
@@ -14,7 +15,7 @@ vexo=$1 module=$2 samples=$3 wine=$4 crashes=$5 hangs=$6
 cty='Z:\usr\share\hamradio-files\cty.dat'
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-mkdir -p "$dir/Plugins"
+mkdir -p "$dir/Plugins" "$dir/pictures"
 cp "$vexo" "$dir/Vexo.exe"
 cp "$module" "$dir/Plugins/"
 cp "$samples/arrl10m-sample.adi" "$samples/arrl10m-sample.header.txt" "$dir/"
@@ -32,7 +33,7 @@ expect() {  # description, condition...
 "$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" \
     --type KV1NL,28400000,SSB --type KV1NL,28400000,CW --type VP2EXX,28400000,CW \
     --type K1ABC,28400000,CW --report --header-file arrl10m-sample.header.txt \
-    >out.txt 2>err-out.txt
+    --open-windows --screenshots pictures >out.txt 2>err-out.txt
 expect "the sample run exits 0 (got $?)" [ $? -eq 0 ]
 expect "summary.txt is the expected summary" cmp summary.txt "$samples/arrl10m-sample.summary.txt"
 expect "the report pass wrote the expected Cabrillo log" cmp N1ZQX.cbr "$samples/arrl10m-sample.cbr"
@@ -46,6 +47,12 @@ expect "VP2EXX: new country" grep -q "VP2EXX=2$" out.txt
 expect "K1ABC: country worked" grep -q "K1ABC=1$" out.txt
 expect "the report pass names the file" grep -q "Report pass: File produced: N1ZQX.cbr" out.txt
 expect "nothing on stderr" [ ! -s err-out.txt ]
+# The whole screen (the test run's Wine desktop) and the windows opened.
+expect "the picture of the whole screen" \
+    [ "$(identify -format %wx%h pictures/screen.png 2>&1)" = 1280x1024 ]
+for picture in control-dialog state-province dxcc-worked-with dxcc-prefixes; do
+    expect "the picture $picture.png" [ "$(identify -format %m pictures/$picture.png 2>&1)" = PNG ]
+done
 
 rm -f summary.txt
 "$wine" Vexo.exe --log arrl10m-sample.adi --cty "$cty" >out.txt 2>err-out.txt
