@@ -117,44 +117,18 @@ int CellClass(const PixelPoint& cell) {
     return (cell.x / 40) % 2 + (cell.y / 15) % 2 * 2;
 }
 
-// The pixels of a picture that are not of its background.
-class InkMask {
-public:
-    InkMask(const WindowPicture& picture, COLORREF background)
-        : m_Width(picture.Width()), m_Height(picture.Height()) {
-        for (int y = 0; y < m_Height; ++y) {
-            for (int x = 0; x < m_Width; ++x) {
-                m_Ink.push_back(picture.Pixel(x, y) != background);
-            }
+// Pixels of ink (of any colour but the background) in one picture on or
+// beside (corners included) ink in the other.
+int InkTouching(const WindowPicture& one, const WindowPicture& other, COLORREF background) {
+    int count = 0;
+    for (int y = 0; y < one.Height(); ++y) {
+        for (int x = 0; x < one.Width(); ++x) {
+            count += one.Pixel(x, y) != background &&
+                     other.CountOtherThan(background, {x - 1, y - 1, x + 2, y + 2}) > 0;
         }
     }
-    bool At(int x, int y) const {
-        return x >= 0 && y >= 0 && x < m_Width && y < m_Height && m_Ink[y * m_Width + x];
-    }
-    int CountIn(const RECT& area) const {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) {
-                count += At(x, y);
-            }
-        }
-        return count;
-    }
-    // Ink pixels of this mask on or beside (corners included) ink of the other.
-    int Touching(const InkMask& other) const {
-        int count = 0;
-        for (int y = 0; y < m_Height; ++y) {
-            for (int x = 0; x < m_Width; ++x) {
-                count += At(x, y) && other.CountIn({x - 1, y - 1, x + 2, y + 2}) > 0;
-            }
-        }
-        return count;
-    }
-
-private:
-    int m_Width, m_Height;
-    std::vector<bool> m_Ink;
-};
+    return count;
+}
 
 class MultiplierWindow : public testing::Test {
 protected:
@@ -359,7 +333,7 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
     ASSERT_EQ(40u, cells.size());
     // The grid drawn once for each class of cells, the others left blank: no
     // ink of one class may touch ink of another.
-    std::vector<InkMask> inks;
+    std::vector<WindowPicture> inks;
     for (int drawn = 0; drawn < kCellClasses; ++drawn) {
         std::vector<std::string> shown;
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -367,17 +341,18 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
             shown.push_back(CellClass(cells[i]) == drawn ? longest[i] : std::string(i + 1, ' '));
         }
         SetWorked(0, shown);
-        inks.push_back(InkMask(Repainted(*window), kDxcc));
+        inks.push_back(Repainted(*window));
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (CellClass(cells[i]) == drawn) {
                 const PixelPoint& c = cells[i];
-                EXPECT_GT(inks.back().CountIn({c.x, c.y, c.x + 40, c.y + 15}), 0) << longest[i];
+                EXPECT_GT(inks.back().CountOtherThan(kDxcc, {c.x, c.y, c.x + 40, c.y + 15}), 0)
+                    << longest[i];
             }
         }
     }
     for (int a = 0; a < kCellClasses; ++a) {
         for (int b = a + 1; b < kCellClasses; ++b) {
-            EXPECT_EQ(0, inks[a].Touching(inks[b])) << "classes " << a << " and " << b;
+            EXPECT_EQ(0, InkTouching(inks[a], inks[b], kDxcc)) << "classes " << a << " and " << b;
         }
     }
     SetWorked(0, longest);
