@@ -3,7 +3,6 @@
 #include "platform/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_button_layout.h"
-#include "windows/status_texts.h"
 #include "windows/window_placement.h"
 
 Multiplier::Multiplier() : CDialog(IDD_MULTIPLIER) {}
@@ -21,7 +20,7 @@ BOOL Multiplier::OnInitDialog() {
 }
 
 bool Multiplier::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), kKeyDxccX, kKeyDxccY);
+    SaveWindowPosition(GetSafeHwnd(), kDxccWindow);
     return false;
 }
 

@@ -177,7 +177,7 @@ void Setup_ARRL_10m::OnTimer(UINT_PTR) {
 }
 
 bool Setup_ARRL_10m::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), kKeySetupX, kKeySetupY);
+    SaveWindowPosition(GetSafeHwnd(), kSetupWindow);
     return false;
 }
 

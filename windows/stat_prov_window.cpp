@@ -3,7 +3,6 @@
 #include "platform/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_colours.h"
-#include "windows/status_texts.h"
 #include "windows/window_placement.h"
 
 static_assert(IDC_STAT_PROV_LAST - IDC_STAT_PROV_FIRST + 1 == kStatProvBoxCount,
@@ -27,7 +26,7 @@ BOOL Stat_Prov::OnInitDialog() {
 }
 
 bool Stat_Prov::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), kKeyStatX, kKeyStatY);
+    SaveWindowPosition(GetSafeHwnd(), kStatProvWindow);
     return false;
 }
 

@@ -87,10 +87,10 @@ void MoveToLoadedPosition(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SaveWindowPosition(HWND window, const char* keyX, const char* keyY) {
+void SaveWindowPosition(HWND window, ModuleWindow which) {
     RECT rect;
     if (GetWindowRect(window, &rect)) {
-        SavePosition(rect.left, rect.top, keyX, keyY);
+        SavePosition(rect.left, rect.top, kSeats[which].keyX, kSeats[which].keyY);
     }
 }
 

@@ -22,7 +22,7 @@ void MoveToLoadedPosition(HWND window);
 
 // Writes the window's left and top under its keys where they differ from the
 // last position that any of the module's windows loaded or saved.
-void SaveWindowPosition(HWND window, const char* keyX, const char* keyY);
+void SaveWindowPosition(HWND window, ModuleWindow which);
 
 // Gives the window the module's icon as its large icon.
 void SetModuleIcon(HWND window);
