@@ -9,7 +9,7 @@
 #include "bench/bench_env.h"
 #include "bench/heap_meter.h"
 #include "bench/synthetic_log.h"
-#include "engine/plugin_api.h"
+#include "exports/plugin_api.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/log_store.h"
-#include "engine/plugin_api.h"
 #include "engine/qso_record.h"
+#include "exports/plugin_api.h"
 #include "fuzz/engine_invariants.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_desktop.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/plugin_api.h"
+#include "exports/plugin_api.h"
 
 // The module's exported functions as the host finds them by name.
 struct PluginExports {

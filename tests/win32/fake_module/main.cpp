@@ -3,7 +3,7 @@
 // once the module is gone), or never comes back from its unload.
 #include <windows.h>
 
-#include "engine/plugin_api.h"
+#include "exports/plugin_api.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The exported functions: each unpacks the host's argument list and calls the
 // engine. Nothing thrown ever reaches the host.
-#include "engine/plugin_api.h"
+#include "exports/plugin_api.h"
 
 #include "engine/call_check.h"
-#include "engine/contest_reset.h"
 #include "engine/engine_texts.h"
 #include "engine/exchange_rules.h"
 #include "engine/qso_intake.h"
+#include "exports/contest_reset.h"
 #include "platform/desktop.h"
 #include "reports/score_summary.h"
 

@@ -1,4 +1,4 @@
-#include "engine/contest_reset.h"
+#include "exports/contest_reset.h"
 
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
