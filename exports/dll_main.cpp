@@ -1,7 +1,7 @@
 // Loading and unloading of the module by the host.
 #include <windows.h>
 
-#include "platform/module_instance.h"
+#include "platform/win32/module_instance.h"
 #include "windows/window_thread.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {

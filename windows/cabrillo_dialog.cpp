@@ -1,6 +1,6 @@
 #include "windows/cabrillo_dialog.h"
 
-#include "platform/data_exchange.h"
+#include "platform/win32/data_exchange.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialog.h"
+#include "platform/win32/dialog.h"
 #include "reports/cabrillo_header.h"
 #include "resources/resource.h"
 

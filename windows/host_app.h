@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/com_helpers.h"
+#include "platform/win32/com_helpers.h"
 
 // The link to the host's running automation object. Every call happens on
 // the window thread, which initialised COM in ConnectHost. Unbound, every

@@ -1,6 +1,6 @@
 #include "windows/multiplier_window.h"
 
-#include "platform/data_exchange.h"
+#include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_button_layout.h"
 #include "windows/window_placement.h"

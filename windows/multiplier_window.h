@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialog.h"
+#include "platform/win32/dialog.h"
 #include "windows/vazi_info_button.h"
 
 // The DXCC window: a modeless, top-most, resizable window filled by the

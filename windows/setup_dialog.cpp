@@ -4,7 +4,7 @@
 
 #include "engine/call_check.h"
 #include "engine/settings.h"
-#include "platform/data_exchange.h"
+#include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/band_names.h"
 #include "windows/host_app.h"

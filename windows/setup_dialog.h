@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/com_helpers.h"
-#include "platform/dialog.h"
-#include "platform/gdi_object.h"
+#include "platform/win32/com_helpers.h"
+#include "platform/win32/dialog.h"
+#include "platform/win32/gdi_object.h"
 
 // The control dialog: the operator's choice of mode (sent to the host as
 // macros) and of the status windows shown. Runs modally on the window

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/dialog.h"
-#include "platform/gdi_object.h"
+#include "platform/win32/dialog.h"
+#include "platform/win32/gdi_object.h"
 #include "windows/stat_prov_boxes.h"
 
 // The State/Province window: a modeless, top-most grid of the 97 location

@@ -1,7 +1,7 @@
 #include "windows/vazi_info_button.h"
 
-#include "platform/gdi_object.h"
-#include "platform/mem_dc.h"
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/mem_dc.h"
 #include "windows/status_button_layout.h"
 
 namespace {

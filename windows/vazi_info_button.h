@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/button.h"
+#include "platform/win32/button.h"
 
 // The owner-drawn button that fills the DXCC window. It keeps no state: each
 // paint draws the worked-with table of g_HostCall or, with no callsign, the

@@ -1,6 +1,6 @@
 #include "host/automation/host_automation.h"
 
-#include "platform/com_helpers.h"
+#include "platform/win32/com_helpers.h"
 
 namespace {
 

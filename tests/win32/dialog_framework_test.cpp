@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/button.h"
-#include "platform/data_exchange.h"
-#include "platform/dialog.h"
+#include "platform/win32/button.h"
+#include "platform/win32/data_exchange.h"
+#include "platform/win32/dialog.h"
 #include "tests/win32/framework_test_ids.h"
 #include "tests/win32/window_helpers.h"
 

@@ -1,8 +1,8 @@
 // The off-screen surface of the owner-drawn button.
 #include <gtest/gtest.h>
 
-#include "platform/gdi_object.h"
-#include "platform/mem_dc.h"
+#include "platform/win32/gdi_object.h"
+#include "platform/win32/mem_dc.h"
 
 namespace {
 

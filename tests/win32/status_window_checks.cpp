@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "platform/module_instance.h"
+#include "platform/win32/module_instance.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/win32/window_helpers.h"

@@ -1,9 +1,9 @@
-#include "platform/data_exchange.h"
+#include "platform/win32/data_exchange.h"
 
 #include <vector>
 
-#include "platform/button.h"
-#include "platform/dialog.h"
+#include "platform/win32/button.h"
+#include "platform/win32/dialog.h"
 
 namespace {
 

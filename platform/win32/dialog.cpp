@@ -1,8 +1,8 @@
-#include "platform/dialog.h"
+#include "platform/win32/dialog.h"
 
-#include "platform/button.h"
-#include "platform/data_exchange.h"
-#include "platform/module_instance.h"
+#include "platform/win32/button.h"
+#include "platform/win32/data_exchange.h"
+#include "platform/win32/module_instance.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/com_helpers.h"
+#include "platform/win32/com_helpers.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/mem_dc.h"
+#include "platform/win32/mem_dc.h"
 
 CMemDC::CMemDC(HDC target) : m_pDC(target) {
     m_bMemDC = OpenSurface();

@@ -1,4 +1,4 @@
-#include "platform/button.h"
+#include "platform/win32/button.h"
 
 namespace {
 // The window property that leads from a control to its object.

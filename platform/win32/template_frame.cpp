@@ -1,4 +1,4 @@
-#include "platform/template_frame.h"
+#include "platform/win32/template_frame.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "platform/module_instance.h"
+#include "platform/win32/module_instance.h"
 
 namespace {
 HINSTANCE g_ModuleInstance = nullptr;
