@@ -41,3 +41,23 @@ std::string TrimBy(const std::string& text, IsTrimmed isTrimmed) {
 inline std::string TrimWhiteSpace(const std::string& text) {
     return TrimBy(text, IsWhiteSpace);
 }
+
+// The text with every occurrence of search replaced; the replacement is never
+// searched again. An empty search, or one equal to the replacement, leaves the
+// text as it is.
+inline std::string ReplaceAll(const std::string& text, const std::string& search,
+                              const std::string& replacement) {
+    if (search == replacement || search.empty()) {
+        return text;
+    }
+    std::string result;
+    std::size_t from = 0;
+    for (std::size_t at = text.find(search); at != std::string::npos;
+         at = text.find(search, from)) {
+        result.append(text, from, at - from);
+        result += replacement;
+        from = at + search.size();
+    }
+    result.append(text, from, std::string::npos);
+    return result;
+}

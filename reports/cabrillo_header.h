@@ -28,3 +28,23 @@ struct CabrilloHeader {
     std::string m_CategoryPower;
     std::string m_Location;
 };
+
+// The header's values as the settings file shared with the host's other
+// contest modules keeps them.
+
+// The header as a report pass opens it: the callsign, what the shared file at
+// `path` holds (the soapbox with its line breaks back) and the contest's
+// constants.
+void LoadCabrilloHeader(CabrilloHeader& header, const std::string& path, const std::string& myCall);
+
+// Takes the values the operator confirmed, all but the claimed score, which
+// is the module's; category values in upper case, the only case Cabrillo
+// readers take.
+void TakeConfirmedValues(CabrilloHeader& header, const CabrilloHeader& confirmed);
+
+// Writes the operator's values back to the shared file.
+void SaveCabrilloHeader(const CabrilloHeader& header, const std::string& path);
+
+// The soapbox on one line, as the shared file keeps it: each carriage return
+// as "<CR>", each line feed as "<LF>".
+std::string EscapedSoapBox(const std::string& soapBox);

@@ -1,77 +1,128 @@
 #include "reports/cabrillo_log.h"
 
+#include <cctype>
+#include <cstdio>
+
 #include "platform/desktop.h"
-#include "platform/profile.h"
+#include "platform/file_replace.h"
 #include "platform/string_format.h"
-#include "platform/text.h"
 #include "reports/cabrillo_texts.h"
+#include "reports/score_summary.h"
 
 CCabrilloLog g_CabrilloLog;
 
 namespace {
 
-// The header's keys in the shared settings file, in the order they are
-// written back when the operator confirms; the soapbox follows them.
-struct SharedKey {
-    const char* key;
-    std::string CabrilloHeader::*member;
-    bool read;   // loaded before the dialog
-    bool saved;  // written after OK
-};
-const SharedKey kSharedKeys[] = {
-    {"Operators", &CabrilloHeader::m_Operators, false, true},  // read with its own default
-    {"Name", &CabrilloHeader::m_Name, true, true},
-    {"Address", &CabrilloHeader::m_Address, true, true},
-    {"Address_City", &CabrilloHeader::m_AddressCity, true, true},
-    {"Address_St_Prov", &CabrilloHeader::m_AddressStProv, true, true},
-    {"Address_PostalCode", &CabrilloHeader::m_AddressPostalCode, true, true},
-    {"Address_Country", &CabrilloHeader::m_AddressCountry, true, true},
-    {"Claimed", &CabrilloHeader::m_Claimed, true, false},
-    {"Category", &CabrilloHeader::m_CategoryOperator, false, true},
-    {"Category_Overlay", &CabrilloHeader::m_CategoryOverlay, false, true},
-    {"Contest", &CabrilloHeader::m_Contest, false, true},
-    {"Email", &CabrilloHeader::m_Email, true, true},
-    {"Club", &CabrilloHeader::m_Club, true, true},
-};
-// Cabrillo readers take category values in upper case only, whatever the
-// operator typed.
-std::string CabrilloHeader::*const kCategoryValues[] = {
-    &CabrilloHeader::m_CategoryOperator,    &CabrilloHeader::m_CategoryStation,
-    &CabrilloHeader::m_CategoryOverlay,     &CabrilloHeader::m_CategoryMode,
-    &CabrilloHeader::m_CategoryBand,        &CabrilloHeader::m_CategoryAssisted,
-    &CabrilloHeader::m_CategoryTransmitter, &CabrilloHeader::m_CategoryPower,
-};
-const char kSoapBoxKey[] = "SoapBox";
-const char kOperatorsKey[] = "Operators";
-
-std::string Escaped(const std::string& soapBox) {
-    return CCabrilloLog::ReplaceAll(CCabrilloLog::ReplaceAll(soapBox, "\r", kEscapedCr), "\n",
-                                    kEscapedLf);
+// A value on one line of the log: control characters become blanks.
+std::string OneLineValue(const std::string& value) {
+    std::string line = value;
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            c = ' ';
+        }
+    }
+    return line;
 }
 
-std::string Unescaped(const std::string& soapBox) {
-    return CCabrilloLog::ReplaceAll(CCabrilloLog::ReplaceAll(soapBox, kEscapedCr, "\r"), kEscapedLf,
-                                    "\n");
+std::string TagLine(const char* tag, const std::string& value) {
+    return tag + OneLineValue(value) + "\r\n";
+}
+
+// The soapbox's deliberate line breaks stay; anything else that would break
+// a line is blanked within its own line.
+std::string SoapBoxLines(const std::string& soapBox) {
+    const std::string breakText = kSoapBoxLineBreak;
+    std::string lines = "SOAPBOX: ";
+    std::size_t from = 0;
+    for (std::size_t at = soapBox.find(breakText); at != std::string::npos;
+         at = soapBox.find(breakText, from)) {
+        lines += OneLineValue(soapBox.substr(from, at - from)) + breakText;
+        from = at + breakText.size();
+    }
+    return lines + OneLineValue(soapBox.substr(from)) + "\r\n";
+}
+
+std::string CreatedByLine() {
+    const std::optional<std::string> version = TheDesktop().HostVersionText();
+    return TagLine(kCreatedBy, version ? *version : "");
+}
+
+// Names that Windows gives to devices in every folder, with any extension:
+// opening one reaches the device, never a file.
+bool IsReservedDeviceName(const std::string& fileName) {
+    std::string base = fileName.substr(0, fileName.find('.'));
+    base = base.substr(0, base.find_last_not_of(' ') + 1);
+    for (char& c : base) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* device : kDevices) {
+        if (base == device) {
+            return true;
+        }
+    }
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+// Writes the log beside its place under a temporary name and puts it in that
+// place only once every byte is written and the file closed: a disk that
+// fills up leaves the earlier log as it was, and no cut log behind.
+bool WriteWholeFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+    if (IsReservedDeviceName(name)) {
+        return false;
+    }
+    const std::string path = folder + name;
+    const std::string temporary = path + kTemporarySuffix;
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (written && flushed && closed && ReplaceFileWith(temporary, path)) {
+        return true;
+    }
+    std::remove(temporary.c_str());
+    return false;
+}
+
+struct TagValue {
+    const char* tag;
+    std::string CabrilloHeader::*member;
+};
+const TagValue kCategoryLines[] = {
+    {"CATEGORY-OPERATOR: ", &CabrilloHeader::m_CategoryOperator},
+    {"CATEGORY-ASSISTED: ", &CabrilloHeader::m_CategoryAssisted},
+    {"CATEGORY-BAND: ", &CabrilloHeader::m_CategoryBand},
+    {"CATEGORY-MODE: ", &CabrilloHeader::m_CategoryMode},
+    {"CATEGORY-POWER: ", &CabrilloHeader::m_CategoryPower},
+    {"CATEGORY-STATION: ", &CabrilloHeader::m_CategoryStation},
+    {"CATEGORY-TRANSMITTER: ", &CabrilloHeader::m_CategoryTransmitter},
+};
+const TagValue kStationLines[] = {
+    {"LOCATION: ", &CabrilloHeader::m_Location},
+    {"EMAIL: ", &CabrilloHeader::m_Email},
+    {"NAME: ", &CabrilloHeader::m_Name},
+    {"ADDRESS: ", &CabrilloHeader::m_Address},
+    {"ADDRESS-CITY: ", &CabrilloHeader::m_AddressCity},
+    {"ADDRESS-STATE-PROVINCE: ", &CabrilloHeader::m_AddressStProv},
+    {"ADDRESS-POSTALCODE: ", &CabrilloHeader::m_AddressPostalCode},
+    {"ADDRESS-COUNTRY: ", &CabrilloHeader::m_AddressCountry},
+    {"OPERATORS: ", &CabrilloHeader::m_Operators},
+};
+
+template <std::size_t N>
+std::string TagLines(const CabrilloHeader& header, const TagValue (&lines)[N]) {
+    std::string text;
+    for (const TagValue& line : lines) {
+        text += TagLine(line.tag, header.*line.member);
+    }
+    return text;
 }
 
 }  // namespace
-
-std::string CCabrilloLog::ReplaceAll(const std::string& text, const std::string& search,
-                                     const std::string& replacement) {
-    if (search == replacement || search.empty()) {
-        return text;
-    }
-    std::string result;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(search); at != std::string::npos;
-         at = text.find(search, from)) {
-        result.append(text, from, at - from);
-        result += replacement;
-        from = at + search.size();
-    }
-    result.append(text, from, std::string::npos);
-    return result;
-}
 
 std::string CabrilloFileName(const std::string& myCall) {
     const std::string name = TrimWhiteSpace(
@@ -79,62 +130,16 @@ std::string CabrilloFileName(const std::string& myCall) {
     return name.empty() ? kDefaultFileName : name;
 }
 
-void CCabrilloLog::LoadHeader(const std::string& myCall) {
-    const std::string path = m_Folder + kHeaderIniName;
-    auto read = [&](const char* key, const std::string& fallback) {
-        return ReadWholeIniString(path.c_str(), kHeaderIniSection, key, fallback.c_str());
-    };
-    m_Callsign = myCall;
-    m_FileName = CabrilloFileName(myCall);
-    m_Operators = read(kOperatorsKey, myCall);
-    for (const SharedKey& k : kSharedKeys) {
-        if (k.read) {
-            this->*k.member = read(k.key, "");
-        }
-    }
-    m_Contest = "ARRL-10";
-    m_CategoryOperator = "SINGLE-OP";
-    m_CategoryOverlay = "NONE";
-    m_CategoryMode = "SSB";
-    m_CategoryBand = "10M";
-    m_CategoryPower = "HIGH";
-    m_CategoryTransmitter = "ONE";
-    m_Location = "DX";
-    m_CategoryStation = "FIXED";
-    m_CategoryAssisted = "NON-ASSISTED";
-    m_SoapBox = Unescaped(read(kSoapBoxKey, ""));
-}
-
-void CCabrilloLog::SaveHeader() const {
-    const std::string path = m_Folder + kHeaderIniName;
-    for (const SharedKey& k : kSharedKeys) {
-        if (k.saved) {
-            WriteIniString(path.c_str(), kHeaderIniSection, k.key, (this->*k.member).c_str());
-        }
-    }
-    WriteIniString(path.c_str(), kHeaderIniSection, kSoapBoxKey, Escaped(m_SoapBox).c_str());
-}
-
-// Each line break of the soapbox starts a "SOAPBOX: " line of its own in the
-// log; a lone line feed is dropped.
-void CCabrilloLog::PrepareSoapBoxForLog() {
-    m_SoapBox =
-        ReplaceAll(ReplaceAll(Escaped(m_SoapBox), kEscapedCr, kSoapBoxLineBreak), kEscapedLf, "");
-}
-
 int CCabrilloLog::EditCabrilloHeader(const std::string& myCall, const COleDateTime&,
                                      const COleDateTime&) {
-    LoadHeader(myCall);
+    const std::string path = m_Folder + kHeaderIniName;
+    m_FileName = CabrilloFileName(myCall);
+    LoadCabrilloHeader(*this, path, myCall);
     CabrilloHeader edited = *this;
     const bool confirmed = TheDesktop().EditCabrilloHeader(edited);
     if (confirmed) {
-        const std::string claimed = m_Claimed;
-        static_cast<CabrilloHeader&>(*this) = edited;
-        m_Claimed = claimed;  // the claimed score is the module's, not the dialog's
-        for (std::string CabrilloHeader::*category : kCategoryValues) {
-            this->*category = UpperCased(this->*category);
-        }
-        SaveHeader();
+        TakeConfirmedValues(*this, edited);
+        SaveCabrilloHeader(*this, path);
     }
     PrepareSoapBoxForLog();
     if (!confirmed) {
@@ -144,7 +149,40 @@ int CCabrilloLog::EditCabrilloHeader(const std::string& myCall, const COleDateTi
     return 1;
 }
 
-std::string FormatHostVersion(unsigned major, unsigned minor, unsigned build) {
-    return major == 2 ? StringPrintf("%u.%u", major, minor)
-                      : StringPrintf("%u.%u.%u", major, minor, build);
+// Each line break of the soapbox starts a "SOAPBOX: " line of its own in the
+// log; a lone line feed is dropped.
+void CCabrilloLog::PrepareSoapBoxForLog() {
+    m_SoapBox = ReplaceAll(ReplaceAll(EscapedSoapBox(m_SoapBox), kEscapedCr, kSoapBoxLineBreak),
+                           kEscapedLf, "");
+}
+
+void CCabrilloLog::AddQsoLine(const std::string& call, int32_t freqKHz, const std::string& modeText,
+                              const COleDateTime& qsoTime, const std::string&,
+                              const std::string& exchSent, const std::string&,
+                              const std::string& exchRcvd) {
+    const char* format = modeText == "CW" ? kQsoLineCw : kQsoLinePhone;
+    m_QsoLines.push_back(StringPrintf(format, freqKHz, OneLineValue(modeText).c_str(),
+                                      OneLineValue(qsoTime.Format(kCabrilloTimeFormat)).c_str(),
+                                      OneLineValue(m_Callsign).c_str(),
+                                      OneLineValue(exchSent).c_str(), OneLineValue(call).c_str(),
+                                      OneLineValue(exchRcvd).c_str()));
+}
+
+std::string CCabrilloLog::WriteLog() const {
+    std::string bytes = "START-OF-LOG: 3.0\r\n";
+    bytes += TagLine("CALLSIGN: ", m_Callsign);
+    bytes += "CONTEST: ARRL-10\r\n";
+    bytes += TagLines(*this, kCategoryLines);
+    bytes += TagLine("CLAIMED-SCORE: ", std::to_string(g_ClaimedScore));
+    bytes += TagLine("CLUB: ", m_Club);
+    bytes += CreatedByLine();
+    bytes += TagLines(*this, kStationLines);
+    bytes += SoapBoxLines(m_SoapBox);
+    for (const std::string& line : m_QsoLines) {
+        bytes += line;
+    }
+    bytes += "END-OF-LOG:\r\n";
+
+    const std::string name = m_FileName + kLogExtension;
+    return (WriteWholeFile(m_Folder, name, bytes) ? kFileProduced : kFileNotProduced) + name;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/ole_date_time.h"
+#include "platform/text.h"
 #include "reports/cabrillo_header.h"
 
 // The Cabrillo log of a report pass: the header values that the operator
@@ -29,15 +30,15 @@ public:
     // The text with every occurrence of search replaced; the replacement is
     // never searched again.
     static std::string ReplaceAll(const std::string& text, const std::string& search,
-                                  const std::string& replacement);
+                                  const std::string& replacement) {
+        return ::ReplaceAll(text, search, replacement);
+    }
 
     std::string m_Folder;  // prefix of the settings file's and the log's paths; empty
     std::string m_FileName;
     std::vector<std::string> m_QsoLines;
 
 private:
-    void LoadHeader(const std::string& myCall);
-    void SaveHeader() const;
     void PrepareSoapBoxForLog();
 };
 
@@ -46,9 +47,3 @@ extern CCabrilloLog g_CabrilloLog;
 // The log's base name: the callsign with slashes and back-slashes made
 // underscores and white space trimmed; "WENDA" when nothing is left.
 std::string CabrilloFileName(const std::string& myCall);
-
-// The host's version text: two parts for major version 2, else three.
-std::string FormatHostVersion(unsigned major, unsigned minor, unsigned build);
-
-// A value on one line of the log: control characters become blanks.
-std::string OneLineValue(const std::string& value);

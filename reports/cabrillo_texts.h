@@ -27,6 +27,3 @@ inline constexpr char kQsoLinePhone[] = "QSO: %5i %2s %s %-13s 59  %-5s  %-12s  
 inline constexpr char kCabrilloTimeFormat[] = "%Y-%m-%d %H%M";
 
 inline constexpr char kCreatedBy[] = "CREATED-BY: Vexo ";
-// The name every host program file carries, for the CREATED-BY version.
-inline constexpr char kHostProgramMark[] = "Vexo";
-inline constexpr char kHostProgramPattern[] = "*.exe";

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "reports/cabrillo_log.h"
-#include "reports/cabrillo_texts.h"
+#include "platform/string_format.h"
+#include "windows/status_texts.h"
 
 namespace {
 
@@ -48,4 +48,9 @@ std::optional<std::string> HostProgramVersion() {
     const VS_FIXEDFILEINFO* info = static_cast<const VS_FIXEDFILEINFO*>(block);
     return FormatHostVersion(HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
                              HIWORD(info->dwFileVersionLS));
+}
+
+std::string FormatHostVersion(unsigned major, unsigned minor, unsigned build) {
+    return major == 2 ? StringPrintf("%u.%u", major, minor)
+                      : StringPrintf("%u.%u.%u", major, minor, build);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The status windows' own texts: settings keys, host macros and the status
-// button's table header.
+// The status windows' own texts: settings keys, host macros, the host's names
+// and the status button's table header.
 
 // Settings keys of the control dialog and the status windows.
 inline constexpr char kKeyModeCw[] = "setup_mode_cw";
@@ -25,6 +25,10 @@ inline constexpr char kMacroModeSsb[] = "<MODE:SSB>";
 
 // The host's automation object.
 inline constexpr char kHostProgId[] = "Vexo2.Application";
+// The name every host program file carries, for the Cabrillo log's CREATED-BY
+// version.
+inline constexpr char kHostProgramMark[] = "Vexo";
+inline constexpr char kHostProgramPattern[] = "*.exe";
 
 // The status button's worked-with table.
 inline constexpr char kHeaderBand[] = "Band";

@@ -110,13 +110,6 @@ TEST(CabrilloHelpers, ReplaceAll) {
     }
 }
 
-TEST(CabrilloHelpers, HostVersionText) {
-    EXPECT_EQ("2.5", FormatHostVersion(2, 5, 1234));
-    EXPECT_EQ("3.1.2", FormatHostVersion(3, 1, 2));
-    EXPECT_EQ("1.0.0", FormatHostVersion(1, 0, 0));
-    EXPECT_EQ("65535.65535.65535", FormatHostVersion(65535, 65535, 65535));
-}
-
 TEST(CabrilloHelpers, QsoLines) {
     CCabrilloLog log;
     log.m_Callsign = "VERYLONGCALLSIGN/MM";

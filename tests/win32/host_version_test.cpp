@@ -22,6 +22,13 @@ void Place(Program program, const char* name) {
 
 }  // namespace
 
+TEST(HostVersion, TextOfTheVersionNumbers) {
+    EXPECT_EQ("2.5", FormatHostVersion(2, 5, 1234));
+    EXPECT_EQ("3.1.2", FormatHostVersion(3, 1, 2));
+    EXPECT_EQ("1.0.0", FormatHostVersion(1, 0, 0));
+    EXPECT_EQ("65535.65535.65535", FormatHostVersion(65535, 65535, 65535));
+}
+
 TEST(HostVersion, FromTheFirstProgramNamedAfterTheHost) {
     struct Case {
         std::vector<std::pair<Program, const char*>> files;
