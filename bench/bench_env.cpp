@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "bench/synthetic_log.h"
-#include "windows/band_names.h"
+#include "windows/refresh_cycle.h"
 
 namespace fs = std::filesystem;
 

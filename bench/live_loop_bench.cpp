@@ -6,7 +6,6 @@
 #include "bench/bench_env.h"
 #include "engine/log_store.h"
 #include "exports/plugin_api.h"
-#include "windows/band_names.h"
 #include "windows/refresh_cycle.h"
 
 namespace {

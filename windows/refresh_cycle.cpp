@@ -6,10 +6,12 @@
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
 #include "platform/string_format.h"
-#include "windows/band_names.h"
-#include "windows/host_state.h"
 #include "windows/status_texts.h"
 
+std::vector<std::string> g_BandNames;
+std::string g_HostCall;
+int32_t g_HostBand = -1;
+int32_t g_HostMode = -1;
 double g_LastSp1Freq = 0.0;
 
 namespace {
@@ -69,6 +71,10 @@ void ShowWorked(StatusView& view, const std::string& mode) {
 }
 
 }  // namespace
+
+void FillBandNames() {
+    g_BandNames.assign(kBandNames, kBandNames + kBandCount);
+}
 
 int BandIndexOfFrequency(double hz) {
     // Whole megahertz, range-checked before the conversion: the host may

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "windows/stat_prov_boxes.h"
 
@@ -34,7 +36,23 @@ public:
     virtual void RepaintStatusButton() = 0;
 };
 
-// The frequency at which "<SP1>" was last sent, in Hz; window thread only.
+// The refresh's own state, on the window thread.
+
+// The band names in row order: row k of g_BandRows belongs to g_BandNames[k].
+// Filled when the control dialog opens.
+extern std::vector<std::string> g_BandNames;
+// Empties g_BandNames and appends the six band names, "160m" to "10m".
+void FillBandNames();
+
+// The host's state as the refresh last read it, for the status button.
+// The callsign being entered in the host; empty selects the DXCC view.
+extern std::string g_HostCall;
+// Band index of the host's frequency (0 "160m" to 5 "10m"), -1 for none.
+extern int32_t g_HostBand;
+// 0 when the host's mode is "CW", 1 otherwise; -1 until the first refresh.
+extern int32_t g_HostMode;
+
+// The frequency at which "<SP1>" was last sent, in Hz.
 extern double g_LastSp1Freq;
 
 // Reads the host (callsign, frequency, mode), fills the band rows for the

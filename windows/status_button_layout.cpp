@@ -3,7 +3,7 @@
 #include <mutex>
 
 #include "engine/log_store.h"
-#include "windows/host_state.h"
+#include "windows/refresh_cycle.h"
 #include "windows/status_texts.h"
 
 namespace {

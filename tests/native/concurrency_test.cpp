@@ -11,8 +11,6 @@
 #include "engine/log_store.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
-#include "windows/band_names.h"
-#include "windows/host_state.h"
 #include "windows/refresh_cycle.h"
 #include "windows/status_button_layout.h"
 

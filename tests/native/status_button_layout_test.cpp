@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "engine/log_store.h"
-#include "windows/host_state.h"
+#include "windows/refresh_cycle.h"
 #include "windows/status_button_layout.h"
 
 namespace {

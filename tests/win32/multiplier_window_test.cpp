@@ -16,7 +16,7 @@
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
 #include "tests/win32/wine_path.h"
-#include "windows/host_state.h"
+#include "windows/refresh_cycle.h"
 #include "windows/status_button_layout.h"
 #include "windows/status_windows.h"
 

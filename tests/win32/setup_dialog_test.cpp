@@ -14,8 +14,8 @@
 #include "tests/win32/test_host.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
-#include "windows/band_names.h"
 #include "windows/host_app.h"
+#include "windows/refresh_cycle.h"
 #include "windows/setup_dialog.h"
 #include "windows/status_windows.h"
 

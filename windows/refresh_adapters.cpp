@@ -1,4 +1,4 @@
-#include "windows/status_refresh.h"
+#include "windows/refresh_adapters.h"
 
 #include "engine/settings.h"
 #include "resources/resource.h"
