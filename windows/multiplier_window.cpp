@@ -3,25 +3,11 @@
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_button_layout.h"
-#include "windows/window_placement.h"
 
-Multiplier::Multiplier() : CDialog(IDD_MULTIPLIER) {}
+Multiplier::Multiplier() : ModuleDialog(IDD_MULTIPLIER, kDxccWindow, kSystemColours) {}
 
 void Multiplier::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_INFO_BUTTON, m_Button);
-}
-
-BOOL Multiplier::OnInitDialog() {
-    CDialog::OnInitDialog();
-    LoadWindowPosition(GetSafeHwnd(), kDxccWindow);
-    MoveToLoadedPosition(GetSafeHwnd());
-    SetModuleIcon(GetSafeHwnd());
-    return TRUE;
-}
-
-bool Multiplier::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), kDxccWindow);
-    return false;
 }
 
 void Multiplier::OnSize(UINT, int, int) {

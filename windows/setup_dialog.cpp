@@ -9,10 +9,8 @@
 #include "windows/host_app.h"
 #include "windows/refresh_adapters.h"
 #include "windows/refresh_cycle.h"
-#include "windows/status_colours.h"
 #include "windows/status_texts.h"
 #include "windows/status_windows.h"
-#include "windows/window_placement.h"
 #include "windows/window_thread.h"
 
 namespace {
@@ -42,7 +40,7 @@ struct Setup_ARRL_10m::ModeChoice {
     bool cw;
 };
 
-Setup_ARRL_10m::Setup_ARRL_10m() : CDialog(IDD_SETUP_ARRL_10M) {}
+Setup_ARRL_10m::Setup_ARRL_10m() : ModuleDialog(IDD_SETUP_ARRL_10M, kSetupWindow, kPaleColours) {}
 
 void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
     DDX_Check(dx, IDC_VIEW_STATE, m_ViewState);
@@ -52,16 +50,11 @@ void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL Setup_ARRL_10m::OnInitDialog() {
-    CDialog::OnInitDialog();
     m_ModeCw = ReadSettingInt(kKeyModeCw);
     m_ModeSsb = ReadSettingInt(kKeyModeSsb);
     m_ViewState = ReadSettingInt(kKeyViewState);
     m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
-    UpdateData(false);
-    LoadWindowPosition(GetSafeHwnd(), kSetupWindow);
-    m_Brush.Reset(CreateSolidBrush(kWindowBackground));
-    MoveToLoadedPosition(GetSafeHwnd());
-    SetModuleIcon(GetSafeHwnd());
+    ModuleDialog::OnInitDialog();  // the choices into the boxes, the window in its place
     ConnectHost();
     FillBandNames();
     SendModeMacros(m_ModeCw != 0);
@@ -174,16 +167,6 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
 void Setup_ARRL_10m::OnTimer(UINT_PTR) {
     KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
     CallHost([this] { RefreshStatusWindows(m_ViewState != 0, m_ViewDxcc != 0); });
-}
-
-bool Setup_ARRL_10m::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), kSetupWindow);
-    return false;
-}
-
-HBRUSH Setup_ARRL_10m::OnCtlColor(HDC dc, HWND control, UINT message) {
-    CDialog::OnCtlColor(dc, control, message);
-    return ApplyStatusColours(dc, m_Brush.Get());
 }
 
 void Setup_ARRL_10m::ArmRefreshTimer(UINT milliseconds) {

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/win32/com_helpers.h"
-#include "platform/win32/dialog.h"
-#include "platform/win32/gdi_object.h"
+#include "windows/module_dialog.h"
 
 // The control dialog: the operator's choice of mode (sent to the host as
 // macros) and of the status windows shown. Runs modally on the window
 // thread; owns the one-shot refresh timer REFRESH_TIMER_ID.
-class Setup_ARRL_10m : public CDialog {
+class Setup_ARRL_10m : public ModuleDialog {
 public:
     Setup_ARRL_10m();
 
@@ -21,8 +20,6 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     void OnTimer(UINT_PTR id) override;
-    bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     void OnOK() override;
     void OnCancel() override;
     void OnDestroy() override;
@@ -45,7 +42,6 @@ protected:
     void OnViewState();
     void OnViewDxcc();
 
-    CBrush m_Brush;
     int m_ViewState = 0;  // the State/Province window is wanted
     int m_ViewDxcc = 0;   // the DXCC window is wanted
     int m_ModeCw = 0;

@@ -1,16 +1,13 @@
 #pragma once
 
-#include "platform/win32/dialog.h"
-#include "platform/win32/gdi_object.h"
+#include "windows/module_dialog.h"
 #include "windows/stat_prov_boxes.h"
 
 // The State/Province window: a modeless, top-most grid of the 97 location
 // boxes. The refresh writes m_Checked, then calls UpdateData(false) to check
 // and uncheck the boxes; it also sets the caption. A click on a box changes
 // only the screen until then.
-class Stat_Prov : public CDialog {
-    CBrush m_Brush;  // the background, made when the window opens
-
+class Stat_Prov : public ModuleDialog {
 public:
     Stat_Prov();
 
@@ -19,7 +16,4 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    BOOL OnInitDialog() override;
-    bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 };

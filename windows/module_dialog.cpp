@@ -1,0 +1,38 @@
+#include "windows/module_dialog.h"
+
+#include "windows/window_placement.h"
+
+namespace {
+
+constexpr COLORREF kWindowBackground = RGB(255, 250, 198);
+constexpr COLORREF kTextBackground = RGB(255, 240, 198);
+constexpr COLORREF kTextColour = RGB(0, 0, 0);
+
+}  // namespace
+
+BOOL ModuleDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    LoadWindowPosition(GetSafeHwnd(), m_Seat);
+    if (m_Colours == kPaleColours) {
+        m_Brush.Reset(CreateSolidBrush(kWindowBackground));
+    }
+    MoveToLoadedPosition(GetSafeHwnd());
+    SetModuleIcon(GetSafeHwnd());
+    return TRUE;
+}
+
+bool ModuleDialog::OnSetCursor(HWND, UINT, UINT) {
+    SaveWindowPosition(GetSafeHwnd(), m_Seat);
+    return false;
+}
+
+// Every WM_CTLCOLOR* message, for the window and each of its controls.
+HBRUSH ModuleDialog::OnCtlColor(HDC dc, HWND control, UINT message) {
+    const HBRUSH system = CDialog::OnCtlColor(dc, control, message);
+    if (m_Colours != kPaleColours) {
+        return system;
+    }
+    SetTextColor(dc, kTextColour);
+    SetBkColor(dc, kTextBackground);
+    return m_Brush.Get();
+}
