@@ -6,7 +6,11 @@
 #include "windows/status_texts.h"
 
 CHostApp g_HostApp;
-IDispatch* g_pHostDispatch = nullptr;
+// A global's destructor runs as the module unloads, under the loader lock,
+// where no COM call may be made. A reference still held then belongs to a
+// window thread that the unload had to stop inside a host call, or to a
+// process that is ending: it stays with the process.
+ComPtr<IDispatch>& g_pHostDispatch = *new ComPtr<IDispatch>;
 
 namespace {
 
@@ -103,19 +107,18 @@ bool CHostApp::RunMacro(const std::string& macro) {
 
 void ConnectHost() {
     DisconnectHost();
-    g_pHostDispatch = FindRunningHost();
-    g_HostApp.AttachDispatch(g_pHostDispatch);
+    g_pHostDispatch.Reset(FindRunningHost());
+    g_HostApp.AttachDispatch(g_pHostDispatch.Get());
 }
 
 void DisconnectHost() {
-    if (IDispatch* dispatch = DetachHost()) {
-        dispatch->Release();
-    }
+    g_HostApp.AttachDispatch(nullptr);
+    g_pHostDispatch.Reset();
 }
 
 IDispatch* DetachHost() {
     g_HostApp.AttachDispatch(nullptr);
-    return std::exchange(g_pHostDispatch, nullptr);
+    return g_pHostDispatch.Detach();
 }
 
 void RefuseHostCalls() {

@@ -35,8 +35,9 @@ private:
 
 extern CHostApp g_HostApp;
 // The host object's IDispatch, holding the module's one reference; null when
-// no host was found.
-extern IDispatch* g_pHostDispatch;
+// no host was found. It is never destroyed, so that no reference is released
+// as the module unloads (see host_app.cpp).
+extern ComPtr<IDispatch>& g_pHostDispatch;
 
 // Finds the running "Vexo2.Application" object from the calling thread
 // (initialising COM for it) and binds g_HostApp to it; on any failure

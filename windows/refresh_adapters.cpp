@@ -71,7 +71,7 @@ void RefreshStatusWindows(bool wantStatProv, bool wantDxcc) {
     if (!g_pHostDispatch) {
         return;
     }
-    g_HostApp.AttachDispatch(g_pHostDispatch);
+    g_HostApp.AttachDispatch(g_pHostDispatch.Get());
     OpenWantedWindows(wantStatProv, wantDxcc);
     HostAppLink host;
     OpenStatusWindows view;

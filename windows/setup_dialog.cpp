@@ -1,7 +1,5 @@
 #include "windows/setup_dialog.h"
 
-#include <utility>
-
 #include "engine/call_check.h"
 #include "engine/settings.h"
 #include "platform/win32/data_exchange.h"
@@ -99,7 +97,7 @@ void Setup_ARRL_10m::LetGo() {
     CloseOpenStatusWindows();
     if (HostCallsRefused()) {
         if (IDispatch* link = DetachHost()) {
-            m_HostLink = link;
+            m_HostLink.Reset(link);
         }
     } else {
         DisconnectHost();
@@ -108,7 +106,7 @@ void Setup_ARRL_10m::LetGo() {
 }
 
 IDispatch* Setup_ARRL_10m::TakeHostLink() {
-    return std::exchange(m_HostLink, nullptr);
+    return m_HostLink.Detach();
 }
 
 template <typename Call>

@@ -48,7 +48,7 @@ protected:
     int m_ModeSsb = 0;
     bool m_CallingHost = false;
     int m_PendingClose = 0;  // the result of a close that waits for a host call
-    IDispatch* m_HostLink = nullptr;
+    ComPtr<IDispatch> m_HostLink;
 
 private:
     struct ModeChoice;

@@ -4,7 +4,9 @@
 // after windows.h
 #include <ole2.h>
 
+#include <cstddef>
 #include <string>
+#include <utility>
 
 // Owners of COM values: each releases what it holds when it goes.
 
@@ -33,12 +35,20 @@ public:
         m_Pointer = nullptr;
         return pointer;
     }
-    void Reset() {
-        if (m_Pointer) {
-            m_Pointer->Release();
-            m_Pointer = nullptr;
+    // Takes over a reference that the caller holds (none: holds nothing) and
+    // releases the one held before. The pointer changes before the release,
+    // which may run other code on this thread: that code never finds the
+    // object being released here.
+    void Reset(Interface* adopted = nullptr) {
+        if (Interface* previous = std::exchange(m_Pointer, adopted)) {
+            previous->Release();
         }
     }
+
+    friend bool operator==(const ComPtr& p, std::nullptr_t) { return !p.m_Pointer; }
+    friend bool operator==(std::nullptr_t, const ComPtr& p) { return !p.m_Pointer; }
+    friend bool operator!=(const ComPtr& p, std::nullptr_t) { return p.m_Pointer != nullptr; }
+    friend bool operator!=(std::nullptr_t, const ComPtr& p) { return p.m_Pointer != nullptr; }
 
 private:
     Interface* m_Pointer = nullptr;
