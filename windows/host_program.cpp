@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "platform/string_format.h"
+#include "platform/win32/handle_owner.h"
 #include "windows/status_texts.h"
 
 namespace {
 
 std::optional<std::string> FindHostProgram() {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(kHostProgramPattern, &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    const CFindHandle search(FindFirstFileA(kHostProgramPattern, &found));
+    if (!search) {
         return std::nullopt;
     }
     std::optional<std::string> name;
@@ -21,8 +22,7 @@ std::optional<std::string> FindHostProgram() {
         if (std::strstr(found.cFileName, kHostProgramMark)) {
             name = found.cFileName;
         }
-    } while (!name && FindNextFileA(search, &found));
-    FindClose(search);
+    } while (!name && FindNextFileA(search.Get(), &found));
     return name;
 }
 

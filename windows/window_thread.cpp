@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <mutex>
+#include <utility>
 #include <vector>
 
+#include "platform/win32/handle_owner.h"
 #include "resources/resource.h"
 #include "windows/host_app.h"
 #include "windows/setup_dialog.h"
@@ -21,12 +23,13 @@ constexpr DWORD kCloseTimeoutMs = 3000;
 constexpr DWORD kStopTimeoutMs = 1000;
 
 // A window thread that has not been reaped yet. A thread whose dialog the
-// operator closed may still be finishing when the next one starts.
+// operator closed may still be finishing when the next one starts. Its
+// handles close with it: only once the thread has set `done` or been stopped.
 struct WindowThread {
     DWORD id = 0;
-    HANDLE thread = nullptr;
-    HANDLE started = nullptr;  // manual reset: the dialog's start-up is over
-    HANDLE done = nullptr;     // manual reset: set by the thread as its very last act
+    CHandle thread;
+    CHandle started;  // manual reset: the dialog's start-up is over
+    CHandle done;     // manual reset: set by the thread as its very last act
 };
 
 std::mutex g_DialogLock;  // guards everything below and g_pSetupDlg's window
@@ -38,23 +41,15 @@ bool IsSet(HANDLE event) {
     return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
 }
 
-void CloseThreadHandles(const WindowThread& t) {
-    CloseHandle(t.thread);
-    CloseHandle(t.started);
-    CloseHandle(t.done);
-}
-
 // Lets go of the threads that have finished; under the lock.
 void ReapFinishedThreads() {
     std::vector<WindowThread> running;
-    for (const WindowThread& t : g_Threads) {
-        if (IsSet(t.done)) {
-            CloseThreadHandles(t);
-        } else {
-            running.push_back(t);
+    for (WindowThread& t : g_Threads) {
+        if (!IsSet(t.done.Get())) {
+            running.push_back(std::move(t));
         }
     }
-    g_Threads.swap(running);
+    g_Threads.swap(running);  // the finished ones go with the old list
 }
 
 void PostToDialog(WPARAM command) {
@@ -112,16 +107,13 @@ bool CreateWindowThread(WindowThread& t) {
         g_ExitThreadApc = reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(
             GetProcAddress(GetModuleHandleA("kernel32.dll"), "ExitThread")));
     }
-    t.started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    t.done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    t.started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    t.done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (g_ExitThreadApc && t.started && t.done) {
-        t.thread = CreateThread(nullptr, 0, WindowThreadProc, t.done, CREATE_SUSPENDED, &t.id);
+        t.thread.Reset(
+            CreateThread(nullptr, 0, WindowThreadProc, t.done.Get(), CREATE_SUSPENDED, &t.id));
     }
-    if (!t.thread) {
-        CloseThreadHandles(t);
-        return false;
-    }
-    return true;
+    return static_cast<bool>(t.thread);
 }
 
 // Waits for one of the events, handling this thread's messages meanwhile.
@@ -159,30 +151,32 @@ void FinishOrStop(const std::vector<WindowThread>& threads) {
     for (const WindowThread& t : threads) {
         const DWORD elapsed = GetTickCount() - start;
         const DWORD left = elapsed < kCloseTimeoutMs ? kCloseTimeoutMs - elapsed : 0;
-        if (WaitForSingleObject(t.done, left) != WAIT_OBJECT_0) {
-            TerminateThread(t.thread, kStoppedThreadExitCode);
-            WaitForSingleObject(t.thread, kStopTimeoutMs);
+        if (WaitForSingleObject(t.done.Get(), left) != WAIT_OBJECT_0) {
+            TerminateThread(t.thread.Get(), kStoppedThreadExitCode);
+            WaitForSingleObject(t.thread.Get(), kStopTimeoutMs);
         }
-        CloseThreadHandles(t);
     }
 }
 
 }  // namespace
 
 bool StartWindowThread() {
-    WindowThread t;
+    HANDLE startUp[2];
     {
         std::lock_guard<std::mutex> lock(g_DialogLock);
         ReapFinishedThreads();
+        WindowThread t;
         if (!CreateWindowThread(t)) {
-            return false;
+            return false;  // what was made closes with t
         }
         g_CloseRequested = false;
-        g_Threads.push_back(t);
-        ResumeThread(t.thread);
+        g_Threads.push_back(std::move(t));
+        const WindowThread& started = g_Threads.back();
+        startUp[0] = started.started.Get();
+        startUp[1] = started.done.Get();
+        ResumeThread(started.thread.Get());
     }
     // The start-up calls the host; this thread may be the one that answers.
-    const HANDLE startUp[2] = {t.started, t.done};
     WaitHandlingMessages(startUp, kStartTimeoutMs);
     return true;
 }
@@ -212,6 +206,7 @@ void CloseWindowThread() {
         threads.swap(g_Threads);
     }
     FinishOrStop(threads);
+    // Their handles close as the list goes, each thread finished or stopped.
 }
 
 void PublishSetupDialog(Setup_ARRL_10m* dialog) {
@@ -226,7 +221,7 @@ void WindowThreadStarted() {
     std::lock_guard<std::mutex> lock(g_DialogLock);
     for (const WindowThread& t : g_Threads) {
         if (t.id == GetCurrentThreadId()) {
-            SetEvent(t.started);
+            SetEvent(t.started.Get());
         }
     }
 }
