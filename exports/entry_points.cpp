@@ -65,7 +65,7 @@ int PLUGIN_CALL GetExchgCount0(const char*, const char*, const char*) {
 
 int PLUGIN_CALL IsValidExchg0(const char* exchange, const char*, const char* prefix, const char*,
                               int, int, int flag) {
-    return IsValidExchange(exchange, prefix, flag);
+    return Guarded(0, [&] { return IsValidExchange(exchange, prefix, flag); });
 }
 
 int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode,
