@@ -22,7 +22,6 @@ public:
     bool WindowThreadRunning() override { return false; }
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}
-    void CloseWindows() override {}
     std::optional<std::string> HostVersionText() override;
 
     std::string lastMessage;

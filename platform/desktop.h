@@ -22,11 +22,10 @@ public:
     virtual bool EditCabrilloHeader(CabrilloHeader& header) = 0;
 
     // The status windows' thread: whether its control dialog exists, starting
-    // it, restarting the dialog's one-shot refresh timer, and closing it all.
+    // it, and restarting the dialog's one-shot refresh timer for this delay.
     virtual bool WindowThreadRunning() = 0;
     virtual void StartWindowThread() = 0;
     virtual void ArmRefreshTimer(unsigned milliseconds) = 0;
-    virtual void CloseWindows() = 0;
 
     // The version of the host's program file for the Cabrillo CREATED-BY
     // line; empty when the program file or its version is not found.

@@ -1,6 +1,5 @@
 #include "windows/setup_dialog.h"
 
-#include "engine/call_check.h"
 #include "engine/settings.h"
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
@@ -109,6 +108,11 @@ IDispatch* Setup_ARRL_10m::TakeHostLink() {
     return m_HostLink.Detach();
 }
 
+void Setup_ARRL_10m::RequestRefresh(UINT milliseconds) {
+    m_RequestedDelayMs = milliseconds;
+    PostMessageA(GetSafeHwnd(), WM_COMMAND, IDM_CALL_CHECK_REFRESH, 0);
+}
+
 template <typename Call>
 void Setup_ARRL_10m::CallHost(Call call) {
     m_CallingHost = true;
@@ -123,7 +127,7 @@ void Setup_ARRL_10m::CallHost(Call call) {
 bool Setup_ARRL_10m::OnHostCommand(int id) {
     switch (id) {
         case IDM_CALL_CHECK_REFRESH:
-            ArmRefreshTimer(kCallCheckRefreshMs);
+            ArmRefreshTimer(m_RequestedDelayMs);
             return true;
         case IDM_CLOSE_STATUS_WINDOWS:
             Close(IDCANCEL);

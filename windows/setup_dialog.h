@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include "platform/win32/com_helpers.h"
 #include "windows/module_dialog.h"
 
@@ -14,6 +16,10 @@ public:
     // window was destroyed during an unload, for the caller to release on
     // this thread; null when none.
     IDispatch* TakeHostLink();
+
+    // From another thread, while the dialog is published: restarts the
+    // refresh timer for this delay once the dialog's thread takes the request.
+    void RequestRefresh(UINT milliseconds);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
@@ -47,7 +53,8 @@ protected:
     int m_ModeCw = 0;
     int m_ModeSsb = 0;
     bool m_CallingHost = false;
-    int m_PendingClose = 0;  // the result of a close that waits for a host call
+    std::atomic<UINT> m_RequestedDelayMs{0};  // of the last refresh another thread asked for
+    int m_PendingClose = 0;                   // the result of a close that waits for a host call
     ComPtr<IDispatch> m_HostLink;
 
 private:

@@ -27,9 +27,7 @@ public:
     }
     bool WindowThreadRunning() override { return ::WindowThreadRunning(); }
     void StartWindowThread() override { ::StartWindowThread(); }
-    // The call check's only arming: the dialog restarts its own timer.
-    void ArmRefreshTimer(unsigned) override { ArmCallCheckRefresh(); }
-    void CloseWindows() override { CloseWindowThread(); }
+    void ArmRefreshTimer(unsigned milliseconds) override { ArmCallCheckRefresh(milliseconds); }
     std::optional<std::string> HostVersionText() override { return HostProgramVersion(); }
 };
 

@@ -186,10 +186,10 @@ bool WindowThreadRunning() {
     return g_pSetupDlg != nullptr;
 }
 
-void ArmCallCheckRefresh() {
+void ArmCallCheckRefresh(unsigned milliseconds) {
     std::lock_guard<std::mutex> lock(g_DialogLock);
     if (g_pSetupDlg) {
-        PostToDialog(IDM_CALL_CHECK_REFRESH);
+        g_pSetupDlg->RequestRefresh(milliseconds);
     }
 }
 

@@ -23,9 +23,9 @@ constexpr unsigned long kStoppedThreadExitCode = 0xDEAD0001UL;
 bool StartWindowThread();
 // Whether the control dialog exists.
 bool WindowThreadRunning();
-// Restarts the dialog's refresh timer for the call-check delay; nothing when
-// the dialog is not open.
-void ArmCallCheckRefresh();
+// Restarts the dialog's refresh timer for this delay, as a call check does;
+// nothing when the dialog is not open.
+void ArmCallCheckRefresh(unsigned milliseconds);
 // The unload's close: closes the status windows and the control dialog and
 // waits, a few seconds at most, until every window thread has finished; a
 // thread still inside a call out of the module then is stopped, so that no

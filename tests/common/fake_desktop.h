@@ -30,7 +30,6 @@ public:
         running = true;
     }
     void ArmRefreshTimer(unsigned ms) override { calls.push_back("arm:" + std::to_string(ms)); }
-    void CloseWindows() override { calls.push_back("close"); }
     std::optional<std::string> HostVersionText() override { return version; }
 
     std::vector<std::string> calls;

@@ -18,6 +18,7 @@
 #include "windows/refresh_cycle.h"
 #include "windows/setup_dialog.h"
 #include "windows/status_windows.h"
+#include "windows/window_thread.h"
 
 namespace {
 
@@ -241,6 +242,18 @@ TEST_F(SetupDialog, EachArmingGivesOneTimerMessage) {
     PumpMessagesFor(1000);
     EXPECT_EQ(2, setup.Dialog().TimerMessages());
     EXPECT_EQ((std::vector<UINT>{300, 300}), setup.Dialog().Arms());
+}
+
+TEST_F(SetupDialog, ACallCheckArmsTheRefreshForTheDelayItGives) {
+    RunningSetup setup;
+    ASSERT_TRUE(PumpMessagesUntil([] { return WindowThreadRunning(); })) << "never published";
+    std::vector<UINT> arms = {300};
+    for (unsigned delay : {330u, 45u}) {
+        ArmCallCheckRefresh(delay);
+        arms.push_back(delay);
+        EXPECT_TRUE(PumpMessagesUntil([&] { return setup.Dialog().Arms() == arms; })) << delay;
+    }
+    EXPECT_EQ(arms, setup.Dialog().Arms());
 }
 
 TEST_F(SetupDialog, Screenshot) {
