@@ -28,6 +28,13 @@ class CDataExchange;
 // window's thread or after the window is gone. Owner-drawn controls: a
 // CButton member attached in DoDataExchange with DDX_Control receives the
 // parent's WM_DRAWITEM in its DrawItem.
+//
+// The rest of the framework, beside this file: data exchange with check
+// boxes, edit fields and combo boxes (data_exchange.h), owner-drawn controls
+// (button.h), flicker-free painting off-screen (mem_dc.h), owners of GDI
+// objects and kernel handles (gdi_object.h, handle_owner.h) and of COM values
+// (com_helpers.h). Templates and icons load from ModuleInstance()
+// (module_instance.h).
 class CDialog {
 public:
     explicit CDialog(UINT templateId) : m_TemplateId(templateId) {}
