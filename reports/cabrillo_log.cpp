@@ -1,11 +1,11 @@
 #include "reports/cabrillo_log.h"
 
-#include <cctype>
 #include <cstdio>
 
 #include "platform/desktop.h"
 #include "platform/file_replace.h"
 #include "platform/string_format.h"
+#include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 #include "reports/score_summary.h"
 
@@ -50,11 +50,8 @@ std::string CreatedByLine() {
 // Names that Windows gives to devices in every folder, with any extension:
 // opening one reaches the device, never a file.
 bool IsReservedDeviceName(const std::string& fileName) {
-    std::string base = fileName.substr(0, fileName.find('.'));
+    std::string base = UpperCased(fileName.substr(0, fileName.find('.')));
     base = base.substr(0, base.find_last_not_of(' ') + 1);
-    for (char& c : base) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
     for (const char* device : kDevices) {
         if (base == device) {

@@ -42,12 +42,16 @@ ModuleThreads::~ModuleThreads() {
     }
 }
 
-void ModuleThreads::Watch(HMODULE module) {
+ImageRange ImageOf(HMODULE module) {
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
         reinterpret_cast<const char*>(module) + dos->e_lfanew);
-    m_Begin = reinterpret_cast<ULONG_PTR>(module);
-    m_End = m_Begin + nt->OptionalHeader.SizeOfImage;
+    const auto begin = reinterpret_cast<ULONG_PTR>(module);
+    return {begin, begin + nt->OptionalHeader.SizeOfImage};
+}
+
+void ModuleThreads::Watch(HMODULE module) {
+    m_Image = ImageOf(module);
 }
 
 bool ModuleThreads::Holds(DWORD id) const {
@@ -76,7 +80,7 @@ void ModuleThreads::Collect() {
             continue;
         }
         const ULONG_PTR start = StartAddress(thread);
-        if (start >= m_Begin && start < m_End) {
+        if (m_Image.Holds(start)) {
             m_Threads.push_back({entry.th32ThreadID, thread});
         } else {
             CloseHandle(thread);

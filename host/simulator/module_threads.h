@@ -4,6 +4,15 @@
 
 #include <vector>
 
+// The addresses a loaded module's image takes up, as they stay known after
+// its unload.
+struct ImageRange {
+    ULONG_PTR begin = 0;
+    ULONG_PTR end = 0;
+    bool Holds(ULONG_PTR address) const { return address >= begin && address < end; }
+};
+ImageRange ImageOf(HMODULE module);
+
 // The threads of this process that began in a module's code, found by their
 // start address: what a module leaves running can be checked after it is
 // unloaded, when its code is gone.
@@ -36,7 +45,6 @@ private:
     };
     bool Holds(DWORD id) const;
 
-    ULONG_PTR m_Begin = 0;
-    ULONG_PTR m_End = 0;
+    ImageRange m_Image;
     std::vector<Held> m_Threads;
 };

@@ -12,13 +12,12 @@ namespace {
 constexpr DWORD kUnloadHangMs = 8000;
 constexpr DWORD kThreadsEndMs = 5000;
 
-ULONG_PTR g_ImageBegin = 0;
-ULONG_PTR g_ImageEnd = 0;
+ImageRange g_Image;
 
 LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
     const EXCEPTION_RECORD* record = exception->ExceptionRecord;
     const ULONG_PTR address = reinterpret_cast<ULONG_PTR>(record->ExceptionAddress);
-    const bool inModule = address >= g_ImageBegin && address < g_ImageEnd;
+    const bool inModule = g_Image.Holds(address);
     std::fflush(stdout);
     std::fprintf(stderr, "Vexo: crashed: exception 0x%08lX at address 0x%08lX%s\n",
                  static_cast<unsigned long>(record->ExceptionCode),
@@ -36,11 +35,7 @@ void ReportCrashes() {
 }
 
 void NoteModuleImage(HMODULE module) {
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        reinterpret_cast<const char*>(module) + dos->e_lfanew);
-    g_ImageBegin = reinterpret_cast<ULONG_PTR>(module);
-    g_ImageEnd = g_ImageBegin + nt->OptionalHeader.SizeOfImage;
+    g_Image = ImageOf(module);
 }
 
 int UnloadWatched(HMODULE module, std::ostream& err) {
