@@ -1,5 +1,7 @@
 #include "host/automation/host_automation.h"
 
+#include <utility>
+
 #include "platform/win32/com_helpers.h"
 
 namespace {
@@ -86,6 +88,11 @@ void HostAutomation::HoldCalls(const std::string& operation, DWORD milliseconds)
     ResetEvent(m_HeldRelease);
 }
 
+void HostAutomation::SetOverride(Override answer) {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_Override = std::move(answer);
+}
+
 void HostAutomation::ReleaseHeldCalls() {
     std::lock_guard<std::mutex> lock(m_Lock);
     m_HoldMs.clear();
@@ -170,18 +177,24 @@ HRESULT HostAutomation::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
 }
 
 HRESULT HostAutomation::Invoke(DISPID id, REFIID, LCID, WORD kind, DISPPARAMS* params,
-                               VARIANT* result, EXCEPINFO*, UINT*) {
+                               VARIANT* result, EXCEPINFO* exception, UINT*) {
+    Override answerInstead;
     {
         std::lock_guard<std::mutex> lock(m_Lock);
         if (m_Failing) {
             return E_FAIL;
         }
+        answerInstead = m_Override;
     }
     const HRESULT valid = CheckCall(id, kind, params);
     if (FAILED(valid)) {
         return valid;
     }
     Hold(OperationName(id));
+    HRESULT answer = S_OK;
+    if (answerInstead && answerInstead(id, result, exception, answer)) {
+        return answer;
+    }
     switch (id) {
         case kDispidFrequency:
             return Frequency(result);

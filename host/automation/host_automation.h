@@ -4,6 +4,7 @@
 // after windows.h
 #include <ole2.h>
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -34,6 +35,13 @@ public:
     // lets the calls waiting now answer at once.
     void HoldCalls(const std::string& operation, DWORD milliseconds);
     void ReleaseHeldCalls();
+    // While set, every call that reaches an operation is first offered to
+    // the override, which may answer it in its place (any value, any
+    // HRESULT, exception texts included) by returning true. Called on the
+    // thread that serves the call.
+    using Override =
+        std::function<bool(DISPID id, VARIANT* result, EXCEPINFO* exception, HRESULT& answer)>;
+    void SetOverride(Override answer);
 
     std::vector<std::string> Macros() const;
     // Every call that succeeded: "GetFrequency", "GetMode", "GetField 5", "RunMacro <SP1>".
@@ -73,5 +81,6 @@ private:
     std::vector<std::string> m_Calls;
     std::map<std::string, DWORD> m_HoldMs;
     std::map<std::string, int> m_Started;
+    Override m_Override;
     HANDLE m_HeldRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 };

@@ -14,10 +14,10 @@
 #include <string>
 #include <thread>
 
+#include "host/automation/host_apartment.h"
 #include "host/simulator/desktop_driver.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
-#include "tests/win32/host_apartment.h"
 #include "tests/win32/loaded_module.h"
 #include "tests/win32/test_host.h"
 #include "tests/win32/window_helpers.h"

@@ -1,9 +1,7 @@
-#include "tests/win32/host_apartment.h"
+#include "host/automation/host_apartment.h"
 
-#include "host/automation/host_publication.h"
-
-HostApartment::HostApartment(Kind kind) : m_Object(new HostAutomation) {
-    m_Thread = std::thread([this, kind] { Run(kind); });
+HostApartment::HostApartment(Kind kind, bool publish) : m_Object(new HostAutomation) {
+    m_Thread = std::thread([this, kind, publish] { Run(kind, publish); });
     WaitForSingleObject(m_Ready, INFINITE);
 }
 
@@ -15,6 +13,14 @@ HostApartment::~HostApartment() {
     m_Object->Release();
     CloseHandle(m_Ready);
     CloseHandle(m_Wake);
+}
+
+void HostApartment::Publish() {
+    PostAndWait(kPublish);
+}
+
+void HostApartment::Withdraw() {
+    PostAndWait(kWithdraw);
 }
 
 void HostApartment::BeBusyFor(DWORD milliseconds) {
@@ -32,21 +38,29 @@ void HostApartment::Post(Command command, DWORD milliseconds) {
     SetEvent(m_Wake);
 }
 
-void HostApartment::Run(Kind kind) {
+void HostApartment::PostAndWait(Command command) {
+    Post(command, 0);
+    WaitForSingleObject(m_Ready, INFINITE);
+}
+
+void HostApartment::Run(Kind kind, bool publish) {
     CoInitializeEx(nullptr,
                    kind == kMultithreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED);
-    auto* publication = new HostPublication(static_cast<IDispatch*>(m_Object));
-    m_Published = publication->IsPublished();
+    if (publish) {
+        m_Publication = new HostPublication(static_cast<IDispatch*>(m_Object));
+        m_Published = m_Publication->IsPublished();
+    }
     SetEvent(m_Ready);
     Serve();
     if (m_Command == kEndLeaving) {
         return;  // the thread dies as it is: no withdrawal, no COM shut-down
     }
-    delete publication;
+    delete m_Publication;
     CoUninitialize();
 }
 
-// Handles messages (the calls of a single-threaded apartment) until told to end.
+// Handles messages (the calls of a single-threaded apartment) and the
+// commands, until told to end.
 void HostApartment::Serve() {
     for (;;) {
         const DWORD woke = MsgWaitForMultipleObjects(1, &m_Wake, FALSE, INFINITE, QS_ALLINPUT);
@@ -54,6 +68,14 @@ void HostApartment::Serve() {
             const int command = m_Command.exchange(kNone);
             if (command == kBusy) {
                 Sleep(m_BusyMs);
+            } else if (command == kPublish || command == kWithdraw) {
+                delete m_Publication;  // withdraws and cuts the links
+                m_Publication = nullptr;
+                if (command == kPublish) {
+                    m_Publication = new HostPublication(static_cast<IDispatch*>(m_Object));
+                }
+                m_Published = m_Publication && m_Publication->IsPublished();
+                SetEvent(m_Ready);
             } else if (command != kNone) {
                 m_Command = command;
                 return;
