@@ -37,8 +37,15 @@ BOOL CALLBACK CountThreadWindow(HWND window, LPARAM param) {
 }  // namespace
 
 ModuleThreads::~ModuleThreads() {
-    for (const Held& held : m_Threads) {
-        CloseHandle(held.handle);
+    CloseHandles();
+}
+
+void ModuleThreads::CloseHandles() {
+    for (Held& held : m_Threads) {
+        if (held.handle) {
+            CloseHandle(held.handle);
+            held.handle = nullptr;
+        }
     }
 }
 
@@ -110,6 +117,16 @@ std::vector<DWORD> ModuleThreads::ExitCodes() const {
         }
     }
     return codes;
+}
+
+std::vector<HANDLE> ModuleThreads::Running() const {
+    std::vector<HANDLE> running;
+    for (const Held& held : m_Threads) {
+        if (WaitForSingleObject(held.handle, 0) != WAIT_OBJECT_0) {
+            running.push_back(held.handle);
+        }
+    }
+    return running;
 }
 
 int ModuleThreads::WindowsLeft() const {

@@ -36,6 +36,13 @@ public:
     std::vector<DWORD> ExitCodes() const;
     // The top-level windows of this process that belong to a held thread.
     int WindowsLeft() const;
+    // The held threads that still run.
+    std::vector<HANDLE> Running() const;
+    // Whether the thread is one of the held ones.
+    bool Holds(DWORD id) const;
+    // Lets go of the threads' handles, keeping their ids; nothing else may be
+    // asked of them afterwards but Holds.
+    void CloseHandles();
     std::size_t Count() const { return m_Threads.size(); }
 
 private:
@@ -43,8 +50,6 @@ private:
         DWORD id;
         HANDLE handle;
     };
-    bool Holds(DWORD id) const;
-
     ImageRange m_Image;
     std::vector<Held> m_Threads;
 };

@@ -1,0 +1,117 @@
+#include "host/chaos/chaos_run.h"
+
+#include <cstdio>
+
+#include "host/simulator/desktop_driver.h"
+
+namespace {
+
+template <typename Lock>
+Lock Pass(std::shared_mutex& mutex, int thread) {
+    Lock lock(mutex, std::defer_lock);
+    if (thread != kMainThread) {
+        lock.lock();
+        return lock;
+    }
+    while (!lock.try_lock()) {
+        PumpMessagesFor(1);
+    }
+    return lock;
+}
+
+}  // namespace
+
+std::unique_lock<std::shared_mutex> ChaosRun::PassAlone(int thread) {
+    return Pass<std::unique_lock<std::shared_mutex>>(modelLock, thread);
+}
+
+std::shared_lock<std::shared_mutex> ChaosRun::PassShared(int thread) {
+    return Pass<std::shared_lock<std::shared_mutex>>(modelLock, thread);
+}
+
+ChaosRun::ChaosRun() : m_Watcher([this] { Watch(); }) {}
+
+ChaosRun::~ChaosRun() {
+    SetEvent(m_StopWatch);
+    m_Watcher.join();
+    CloseHandle(m_StopWatch);
+}
+
+DWORD& ChaosRun::HostServingMs() {
+    thread_local DWORD served = 0;
+    return served;
+}
+
+void ChaosRun::NewLoad() {
+    const auto pass = PassAlone(kMainThread);
+    model.Reset();
+    reportMode = false;
+}
+
+void ChaosRun::Begin(int thread, const char* name) {
+    m_Slots[thread].since = GetTickCount();
+    m_Slots[thread].name = name;
+}
+
+void ChaosRun::End(int thread, const char* name, DWORD tookMs, DWORD boundMs) {
+    m_Slots[thread].name = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        DWORD& worst = m_Worst[name];
+        worst = tookMs > worst ? tookMs : worst;
+    }
+    if (tookMs > boundMs) {
+        Fail(std::string(name) + " took " + std::to_string(tookMs) + " ms on host thread " +
+             std::to_string(thread) + ", past its bound of " + std::to_string(boundMs) + " ms");
+    }
+}
+
+void ChaosRun::Fail(const std::string& message) {
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        if (!m_Failed) {
+            m_Failure = message;
+        }
+        m_Failed = true;
+    }
+    Log("FAIL: " + message);
+}
+
+void ChaosRun::Log(const std::string& line) {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    std::printf("%7.3f %s\n", Elapsed() / 1000.0, line.c_str());
+    std::fflush(stdout);
+}
+
+std::map<std::string, DWORD> ChaosRun::WorstCalls() {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_Worst;
+}
+
+void ChaosRun::CountEvent(const char* name) {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    ++m_Events[name];
+}
+
+std::map<std::string, int> ChaosRun::EventCounts() {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_Events;
+}
+
+// Ends the process when any watched call or wait goes on past kHangMs: the
+// run has hung, and saying where is worth more than waiting for the runner's
+// hard limit.
+void ChaosRun::Watch() {
+    while (WaitForSingleObject(m_StopWatch, 200) == WAIT_TIMEOUT) {
+        for (int thread = 0; thread < kWatchedThreads; ++thread) {
+            const char* name = m_Slots[thread].name;
+            const DWORD since = m_Slots[thread].since;
+            if (name && GetTickCount() - since > kHangMs) {
+                Log("HANG: " + std::string(name) + " on host thread " + std::to_string(thread) +
+                    " has not come back in " + std::to_string(kHangMs / 1000) + " s");
+                std::fflush(stdout);
+                TerminateProcess(GetCurrentProcess(), kChaosHang);
+            }
+        }
+    }
+}

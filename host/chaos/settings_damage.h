@@ -1,0 +1,11 @@
+#pragma once
+
+#include "host/chaos/chaos_random.h"
+#include "host/chaos/chaos_run.h"
+
+// Damages one of the module's files in the host's folder, as a crash, a disk
+// or another program leaves it, between an unload and the next load: the
+// settings file or the shared header file cut short, filled with noise,
+// huge, full of absurd numbers, read-only, missing, or a folder in its place;
+// the error list read-only or a folder.
+void DamageSettings(ChaosRandom& random, ChaosRun& run);
