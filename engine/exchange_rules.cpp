@@ -19,12 +19,19 @@ const char* const MultCodeTable[kMultCodeCount + 1] = {
     // IARU regions
     "R1", "R2", "R3", nullptr};
 
-bool IsKnownMultCode(const char* code) {
-    // Looked up for every QSO the intake stores, so by hash rather than by
-    // walking the table.
-    static const std::unordered_set<std::string_view> known(MultCodeTable,
+namespace {
+
+// Looked up for every QSO the intake stores, so by hash rather than by walking
+// the table. Built as the module loads: a table built at its first use would
+// make the host thread that comes first enter the runtime's thread-safe
+// initialisation, which keeps a record of that thread for good.
+const std::unordered_set<std::string_view> g_KnownMultCodes(MultCodeTable,
                                                             MultCodeTable + kMultCodeCount);
-    return code && known.count(code) != 0;
+
+}  // namespace
+
+bool IsKnownMultCode(const char* code) {
+    return code && g_KnownMultCodes.count(code) != 0;
 }
 
 const char* MultCodeOf(const char* code) {

@@ -31,9 +31,12 @@ public:
     std::optional<std::string> HostVersionText() override { return HostProgramVersion(); }
 };
 
+// Made as the module loads, not at its first use by a host thread (see
+// g_KnownMultCodes in exchange_rules.cpp).
+Win32Desktop g_Desktop;
+
 }  // namespace
 
 Desktop& DefaultDesktop() {
-    static Win32Desktop desktop;
-    return desktop;
+    return g_Desktop;
 }
