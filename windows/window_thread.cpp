@@ -52,6 +52,16 @@ void ReapFinishedThreads() {
     g_Threads.swap(running);  // the finished ones go with the old list
 }
 
+// Whether a window thread has started and not yet shown its dialog; under the lock.
+bool ThreadStarting() {
+    for (const WindowThread& t : g_Threads) {
+        if (!IsSet(t.started.Get()) && !IsSet(t.done.Get())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void PostToDialog(WPARAM command) {
     PostMessageA(g_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
 }
@@ -165,6 +175,11 @@ bool StartWindowThread() {
     {
         std::lock_guard<std::mutex> lock(g_DialogLock);
         ReapFinishedThreads();
+        if (g_pSetupDlg || ThreadStarting()) {
+            // Host threads that reset at once start one dialog between them:
+            // a second would share the first one's link to the host.
+            return true;
+        }
         WindowThread t;
         if (!CreateWindowThread(t)) {
             return false;  // what was made closes with t

@@ -18,8 +18,9 @@ constexpr unsigned long kStoppedThreadExitCode = 0xDEAD0001UL;
 // Starts a thread for the control dialog and returns once its start-up is
 // over (the dialog exists, the host link is made), or after a few seconds at
 // most, handling this thread's messages meanwhile: the start-up calls the
-// host's object, which may live on this thread. False when no thread could
-// be created. Call while holding none of the module's locks.
+// host's object, which may live on this thread. Starts none while a dialog
+// exists or another thread's is starting. False when no thread could be
+// created. Call while holding none of the module's locks.
 bool StartWindowThread();
 // Whether the control dialog exists.
 bool WindowThreadRunning();

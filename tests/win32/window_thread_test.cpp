@@ -10,9 +10,11 @@
 // object answers and the module loads again with its windows.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "host/automation/host_apartment.h"
 #include "host/simulator/desktop_driver.h"
@@ -323,7 +325,47 @@ TEST_F(Unloading, FiftyCyclesLeaveNoThreadWindowOrHandle) {
     ExpectObjectAnswers();
 }
 
-// 9. The process ends with the windows open, in the header dialog, during a
+// 9. Three host threads reset at once: one control dialog opens between them.
+// Two would share one link to the host, each releasing it as it closes.
+BOOL CALLBACK CountControlDialog(HWND window, LPARAM count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        WindowTitle(window) == "Setup ARRL 10 Meter Contest") {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
+TEST_F(Unloading, ResetsOfThreeHostThreadsAtOnceOpenOneDialog) {
+    TestHost host;
+    LoadedModule module;
+    std::atomic<int> ready{0};
+    std::atomic<int> done{0};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 3; ++i) {
+        threads.emplace_back([&] {
+            ++ready;
+            while (ready < 3) {
+                Sleep(0);
+            }
+            ResetAsHost();
+            ++done;
+        });
+    }
+    PumpMessagesUntil([&] { return done == 3; });
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    ASSERT_TRUE(WaitForControlDialog());
+    PumpMessagesFor(500);
+    int dialogs = 0;
+    EnumWindows(CountControlDialog, reinterpret_cast<LPARAM>(&dialogs));
+    EXPECT_EQ(1, dialogs);
+    UnloadAndGoOn(module, Ending::kByItself);
+}
+
+// 10. The process ends with the windows open, in the header dialog, during a
 // host call and during an unload: it ends, with its own exit code.
 TEST_F(Unloading, ProcessExitWithTheWindowsOpen) {
     TestHost host;
