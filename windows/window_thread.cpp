@@ -21,6 +21,10 @@ constexpr DWORD kStartTimeoutMs = 3000;
 constexpr DWORD kCloseTimeoutMs = 3000;
 // How long the unload waits for a stopped thread to be gone.
 constexpr DWORD kStopTimeoutMs = 1000;
+// The address space a window thread reserves for its stack: what a stopped
+// thread leaves of it. Its deepest path (the dialogs, a host call with COM's
+// wait for the answer, the status button's drawing) uses a few tens of KiB.
+constexpr SIZE_T kStackReserveBytes = 256 * 1024;
 
 // A window thread that has not been reaped yet. A thread whose dialog the
 // operator closed may still be finishing when the next one starts. Its
@@ -120,8 +124,8 @@ bool CreateWindowThread(WindowThread& t) {
     t.started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     t.done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     if (g_ExitThreadApc && t.started && t.done) {
-        t.thread.Reset(
-            CreateThread(nullptr, 0, WindowThreadProc, t.done.Get(), CREATE_SUSPENDED, &t.id));
+        t.thread.Reset(CreateThread(nullptr, kStackReserveBytes, WindowThreadProc, t.done.Get(),
+                                    CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, &t.id));
     }
     return static_cast<bool>(t.thread);
 }
