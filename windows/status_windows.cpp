@@ -11,3 +11,10 @@ void CloseOpenStatusWindows() {
         CloseStatusWindow(g_pMultiplier);
     }
 }
+
+void DeleteStatusWindows() {
+    delete g_pStatProv;
+    g_pStatProv = nullptr;
+    delete g_pMultiplier;
+    g_pMultiplier = nullptr;
+}

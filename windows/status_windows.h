@@ -16,6 +16,9 @@ extern Multiplier* g_pMultiplier;
 // Closes whichever of the two status windows are open, the State/Province
 // window first. On the window thread.
 void CloseOpenStatusWindows();
+// Deletes the two windows' objects, whose windows went with a thread that was
+// stopped; sends them nothing.
+void DeleteStatusWindows();
 
 // Constructs a status window, creates it modeless without a parent and shows
 // it; null when its template cannot be loaded.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <memory>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "resources/resource.h"
 #include "windows/host_app.h"
 #include "windows/setup_dialog.h"
+#include "windows/status_windows.h"
 
 Setup_ARRL_10m* g_pSetupDlg = nullptr;
 
@@ -38,6 +41,9 @@ struct WindowThread {
 
 std::mutex g_DialogLock;  // guards everything below and g_pSetupDlg's window
 std::vector<WindowThread> g_Threads;
+// Each window thread's control dialog while it runs, by thread: what the
+// unload takes back from a thread that it had to stop.
+std::vector<std::pair<DWORD, Setup_ARRL_10m*>> g_Dialogs;
 bool g_CloseRequested = false;  // the close came before the dialog's window existed
 PAPCFUNC g_ExitThreadApc = nullptr;
 
@@ -70,17 +76,50 @@ void PostToDialog(WPARAM command) {
     PostMessageA(g_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
 }
 
-// Runs the dialog; the host link it leaves, for the caller to release.
+// Notes (or, with null, forgets) the calling thread's control dialog; under the lock.
+void NoteDialog(Setup_ARRL_10m* dialog) {
+    const DWORD self = GetCurrentThreadId();
+    g_Dialogs.erase(std::remove_if(g_Dialogs.begin(), g_Dialogs.end(),
+                                   [self](const auto& d) { return d.first == self; }),
+                    g_Dialogs.end());
+    if (dialog) {
+        g_Dialogs.emplace_back(self, dialog);
+    }
+}
+
+// Runs the dialog; the host link it leaves, for the caller to release. The
+// dialog lives on the heap, not on this thread's stack, so that an unload that
+// stops the thread can take it back.
 IDispatch* RunControlDialog() {
+    auto dialog = std::make_unique<Setup_ARRL_10m>();
     {
         std::lock_guard<std::mutex> lock(g_DialogLock);
         if (g_pSetupDlg) {
             return nullptr;  // another thread runs the dialog
         }
+        NoteDialog(dialog.get());
     }
-    Setup_ARRL_10m dialog;
-    dialog.DoModal(nullptr);
-    return dialog.TakeHostLink();
+    dialog->DoModal(nullptr);
+    std::lock_guard<std::mutex> lock(g_DialogLock);
+    NoteDialog(nullptr);
+    return dialog->TakeHostLink();
+}
+
+// What a stopped thread held of the module's own: its control dialog and the
+// status windows, with their brushes and memory. Their windows went with the
+// thread, and so they are let go of without a message to them; a host link
+// that the dialog held stays with the process, as the global one does, since
+// no COM call is made here.
+void TakeBackFrom(DWORD stopped) {
+    std::lock_guard<std::mutex> lock(g_DialogLock);
+    for (const auto& [thread, dialog] : g_Dialogs) {
+        if (thread == stopped) {
+            dialog->TakeHostLink();
+            g_pSetupDlg = g_pSetupDlg == dialog ? nullptr : g_pSetupDlg;
+            delete dialog;
+            DeleteStatusWindows();
+        }
+    }
 }
 
 // A COM method takes its object as its one stack argument and cleans the
@@ -159,7 +198,7 @@ void WaitHandlingMessages(const HANDLE (&events)[2], DWORD timeoutMs) {
 // host's answer. Terminating it is what keeps it from ever returning into the
 // unmapped module; its windows go with it, destroyed by the window system
 // without a call to their window procedures, which only their own thread
-// could run.
+// could run. What it held of the module's own is taken back.
 void FinishOrStop(const std::vector<WindowThread>& threads) {
     const DWORD start = GetTickCount();
     for (const WindowThread& t : threads) {
@@ -168,6 +207,7 @@ void FinishOrStop(const std::vector<WindowThread>& threads) {
         if (WaitForSingleObject(t.done.Get(), left) != WAIT_OBJECT_0) {
             TerminateThread(t.thread.Get(), kStoppedThreadExitCode);
             WaitForSingleObject(t.thread.Get(), kStopTimeoutMs);
+            TakeBackFrom(t.id);
         }
     }
 }

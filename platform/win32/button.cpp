@@ -22,7 +22,9 @@ bool CButton::SubclassDlgItem(int id, HWND parent) {
 }
 
 void CButton::UnsubclassWindow() {
-    if (!m_hWnd) {
+    // The control of a thread that was stopped has gone with it.
+    if (!m_hWnd || !IsWindow(m_hWnd)) {
+        m_hWnd = nullptr;
         return;
     }
     SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_OldProc));

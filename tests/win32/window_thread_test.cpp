@@ -246,6 +246,67 @@ INSTANTIATE_TEST_SUITE_P(Calls, UnloadDuringHostCall,
                                          : "Mta");
                          });
 
+// What a stopped thread held of the module's own goes with it: the brushes
+// that its pale windows (the control dialog, the State/Province window) paint
+// with are deleted, though the thread never closed its windows.
+struct BrushSearch {
+    const ModuleThreads* threads;
+    std::vector<HBRUSH> brushes;
+};
+
+// A window in the system's colours paints with the system's own brushes.
+bool IsSystemBrush(DWORD_PTR brush) {
+    for (int colour = 0; colour <= COLOR_MENUBAR; ++colour) {
+        if (reinterpret_cast<DWORD_PTR>(GetSysColorBrush(colour)) == brush) {
+            return true;
+        }
+    }
+    return false;
+}
+
+BOOL CALLBACK CollectPaleBrush(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BrushSearch*>(param);
+    if (!search->threads->Holds(GetWindowThreadProcessId(window, nullptr))) {
+        return TRUE;
+    }
+    HDC dc = GetDC(nullptr);
+    DWORD_PTR brush = 0;
+    SendMessageTimeoutA(window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(window), SMTO_BLOCK, 5000, &brush);
+    ReleaseDC(nullptr, dc);
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(brush)) == OBJ_BRUSH && !IsSystemBrush(brush)) {
+        search->brushes.push_back(reinterpret_cast<HBRUSH>(brush));
+    }
+    return TRUE;
+}
+
+std::vector<HBRUSH> PaleBrushes(const ModuleThreads& threads) {
+    BrushSearch search{&threads, {}};
+    EnumWindows(CollectPaleBrush, reinterpret_cast<LPARAM>(&search));
+    return search.brushes;
+}
+
+TEST_F(Unloading, AStoppedThreadLeavesNoBrushOfItsWindows) {
+    HostApartment host(HostApartment::kSingleThreaded);
+    LoadedModule module;
+    StartWindows(host.Object());
+    std::vector<HBRUSH> brushes;
+    PumpMessagesUntil([&] {
+        brushes = PaleBrushes(module.Threads());
+        return brushes.size() >= 2;
+    });
+    ASSERT_GE(brushes.size(), 2u) << "the control dialog and the State/Province window";
+    host.Object().HoldCalls("GetField", 10000);
+    WakeRefresh();
+    ASSERT_TRUE(AwaitCalls(host.Object(), "GetField", 2));
+    ExpectCleanUnload(module, module.Unload(), Ending::kEither);
+    host.Object().ReleaseHeldCalls();
+    for (HBRUSH brush : brushes) {
+        EXPECT_EQ(0u, GetObjectType(brush)) << "a brush of the stopped thread's windows is left";
+    }
+    ExpectModuleWorksAgain();
+}
+
 // 4. The host's apartment thread busy for 8 s while this thread unloads.
 TEST_F(Unloading, WhileTheHostsApartmentThreadIsBusy) {
     HostApartment host(HostApartment::kSingleThreaded);
