@@ -102,6 +102,7 @@ void ChaosHost::Draw(unsigned role, int thread, ChaosRandom& random) {
     if (m_Options.trace) {
         m_Run.Log("thread " + std::to_string(thread) + ": " + event.name);
     }
+    m_Run.BeginEvent(thread, event.name);
     if (event.call) {
         (m_Calls[thread].get()->*event.call)();
     } else if (event.act) {
@@ -109,6 +110,7 @@ void ChaosHost::Draw(unsigned role, int thread, ChaosRandom& random) {
     } else {
         (this->*event.run)(thread, random);
     }
+    m_Run.EndEvent(thread);
 }
 
 int ChaosHost::Run() {

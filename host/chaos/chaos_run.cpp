@@ -53,6 +53,15 @@ void ChaosRun::Begin(int thread, const char* name) {
     m_Slots[thread].name = name;
 }
 
+void ChaosRun::BeginEvent(int thread, const char* name) {
+    m_EventSlots[thread].since = GetTickCount();
+    m_EventSlots[thread].name = name;
+}
+
+void ChaosRun::EndEvent(int thread) {
+    m_EventSlots[thread].name = nullptr;
+}
+
 void ChaosRun::End(int thread, const char* name, DWORD tookMs, DWORD boundMs) {
     m_Slots[thread].name = nullptr;
     {
@@ -98,17 +107,61 @@ std::map<std::string, int> ChaosRun::EventCounts() {
     return m_Events;
 }
 
-// Ends the process when any watched call or wait goes on past kHangMs: the
-// run has hung, and saying where is worth more than waiting for the runner's
-// hard limit.
+namespace {
+
+// The process's top-level windows, for a hang's report: class, thread,
+// visible or not, title (read without a message to the window).
+BOOL CALLBACK DescribeWindow(HWND window, LPARAM param) {
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId()) {
+        return TRUE;
+    }
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    wchar_t title[80] = L"";
+    InternalGetWindowText(window, title, 80);
+    std::string narrow;
+    for (const wchar_t* c = title; *c; ++c) {
+        narrow += static_cast<char>(*c < 128 ? *c : '?');
+    }
+    *reinterpret_cast<std::string*>(param) +=
+        std::string("; window ") + name + " of thread " + std::to_string(thread) +
+        (IsWindowVisible(window) ? " shown" : " hidden") + " \"" + narrow + "\"";
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ChaosRun::UnderWay() {
+    std::string text;
+    EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&text));
+    for (int thread = 0; thread < kWatchedThreads; ++thread) {
+        for (const Slot* slot : {&m_EventSlots[thread], &m_Slots[thread]}) {
+            if (const char* name = slot->name) {
+                text += "; thread " + std::to_string(thread) + ": " + name + " for " +
+                        std::to_string((GetTickCount() - slot->since) / 1000) + " s";
+            }
+        }
+    }
+    return text;
+}
+
+// Ends the process when any watched call, wait or event goes on past its
+// limit: the run has hung, and saying where is worth more than waiting for
+// the runner's hard limit.
 void ChaosRun::Watch() {
     while (WaitForSingleObject(m_StopWatch, 200) == WAIT_TIMEOUT) {
         for (int thread = 0; thread < kWatchedThreads; ++thread) {
-            const char* name = m_Slots[thread].name;
-            const DWORD since = m_Slots[thread].since;
-            if (name && GetTickCount() - since > kHangMs) {
-                Log("HANG: " + std::string(name) + " on host thread " + std::to_string(thread) +
-                    " has not come back in " + std::to_string(kHangMs / 1000) + " s");
+            const char* call = m_Slots[thread].name;
+            const char* event = m_EventSlots[thread].name;
+            const DWORD now = GetTickCount();
+            const char* hung = call && now - m_Slots[thread].since > kHangMs              ? call
+                               : event && now - m_EventSlots[thread].since > kEventHangMs ? event
+                                                                                          : nullptr;
+            if (hung) {
+                Log("HANG: " + std::string(hung) + " on host thread " + std::to_string(thread) +
+                    " has not come back" + UnderWay());
                 std::fflush(stdout);
                 TerminateProcess(GetCurrentProcess(), kChaosHang);
             }

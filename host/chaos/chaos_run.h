@@ -27,8 +27,10 @@ enum ChaosExit {
 constexpr DWORD kCallBoundMs = 2000;
 constexpr DWORD kResetBoundMs = 4000;
 constexpr DWORD kUnloadBoundMs = 6000;
-// Past this, whatever the host waits for counts as hung.
+// Past this, whatever the host waits for counts as hung; an event of the
+// table, which may wait for several calls and the host's object, past the other.
 constexpr DWORD kHangMs = 20000;
+constexpr DWORD kEventHangMs = 60000;
 
 // The host's threads by number: the main thread (which loads and unloads),
 // the extra host threads, the operator.
@@ -85,6 +87,10 @@ public:
     // A wait of the host itself (not a call of the module) under the hang watch.
     void Begin(int thread, const char* name);
     void End(int thread, const char* name, DWORD tookMs, DWORD boundMs);
+    // An event of the table under way on a thread, under a watch of its own
+    // (kEventHangMs): whatever in it hangs, the hang names the event.
+    void BeginEvent(int thread, const char* name);
+    void EndEvent(int thread);
 
     // Notes the first failure (printed at once); later ones are only printed.
     void Fail(const std::string& message);
@@ -105,6 +111,8 @@ private:
         std::atomic<DWORD> since{0};
     };
     void Watch();
+    // Every call and event under way, for the hang's report.
+    std::string UnderWay();
 
     DWORD m_Start = GetTickCount();
     std::atomic<const PluginExports*> m_Exports{nullptr};
@@ -114,6 +122,7 @@ private:
     std::map<std::string, DWORD> m_Worst;
     std::map<std::string, int> m_Events;
     Slot m_Slots[kWatchedThreads];
+    Slot m_EventSlots[kWatchedThreads];
     HANDLE m_StopWatch = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread m_Watcher;
 };

@@ -12,7 +12,10 @@ constexpr int kRuntimeHandlesPerLoad = 2;
 // an apartment that the object moved to, a first text in a field... A
 // handle that every load leaves soon goes past it.
 constexpr int kOneTimeHandles = 30;
-constexpr DWORD kThreadsEndMs = 3000;
+// How long a window thread may take to end after the unload: once done with
+// the module, it still releases its link to the host's object, which waits
+// for a host apartment that is busy (for up to 8 s here).
+constexpr DWORD kThreadsEndMs = 10000;
 
 std::string ModuleName(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");

