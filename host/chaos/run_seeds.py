@@ -137,32 +137,32 @@ class Summary:
         self.stack = (max(self.stack[0], int(result["stack_reserve_kib"])),
                       max(self.stack[1], int(result["stack_used_kib"])))
 
-    def print(self, label):
+    def print(self, label, out=print):
         o = self.outcomes
-        print("%s: %d seeds, %d pass, %d fail, %d crash, %d hang; %d seed-seconds in %.0f s"
-              % (label, sum(o.values()), o["pass"], o["fail"], o["crash"], o["hang"],
-                 self.seed_seconds, self.seconds))
-        print("worst FreeLibrary %d ms (seed %s); worst call %s %d ms (seed %s)"
-              % (self.worst_unload[0], self.worst_unload[1], self.worst_call[1],
-                 self.worst_call[0], self.worst_call[2]))
+        out("%s: %d seeds, %d pass, %d fail, %d crash, %d hang; %d seed-seconds in %.0f s"
+            % (label, sum(o.values()), o["pass"], o["fail"], o["crash"], o["hang"],
+               self.seed_seconds, self.seconds))
+        out("worst FreeLibrary %d ms (seed %s); worst call %s %d ms (seed %s)"
+            % (self.worst_unload[0], self.worst_unload[1], self.worst_call[1],
+               self.worst_call[0], self.worst_call[2]))
         for threads in sorted(self.clean):
             per_load = self.clean[threads]
             if per_load:
-                print("handles left per load, %d extra host thread(s): median %g, mean %.2f, "
-                      "exactly 2 in %d of %d unloads (no thread stopped)"
-                      % (threads, statistics.median(per_load), statistics.mean(per_load),
-                         per_load.count(2), len(per_load)))
+                out("handles left per load, %d extra host thread(s): median %g, mean %.2f, "
+                    "exactly 2 in %d of %d unloads (no thread stopped)"
+                    % (threads, statistics.median(per_load), statistics.mean(per_load),
+                       per_load.count(2), len(per_load)))
         if self.stopped:
             column = list(zip(*self.stopped))
-            print("unloads that stopped a thread: %d; handles left (the runtime's 2 included) "
-                  "median %g, most %d; private memory left median %g KiB reserved, %g KiB "
-                  "committed, most %d KiB reserved"
-                  % (len(self.stopped), statistics.median(column[0]), max(column[0]),
-                     statistics.median(column[1]), statistics.median(column[2]),
-                     max(column[1])))
-        print("window threads' stacks: %d KiB reserved, deepest use %d KiB" % self.stack)
+            out("unloads that stopped a thread: %d; handles left (the runtime's 2 included) "
+                "median %g, most %d; private memory left median %g KiB reserved, %g KiB "
+                "committed, most %d KiB reserved"
+                % (len(self.stopped), statistics.median(column[0]), max(column[0]),
+                   statistics.median(column[1]), statistics.median(column[2]),
+                   max(column[1])))
+        out("window threads' stacks: %d KiB reserved, deepest use %d KiB" % self.stack)
         for seed, outcome, message in self.failures:
-            print("  seed %d %s: %s" % (seed, outcome, message[:300]))
+            out("  seed %d %s: %s" % (seed, outcome, message[:300]))
 
 
 def main():

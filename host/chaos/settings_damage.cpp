@@ -59,11 +59,13 @@ std::string Absurd(ChaosRandom& random) {
 
 }  // namespace
 
-void DamageSettings(ChaosRandom& random, ChaosRun& run) {
-    const char* path = random.PickFrom(kFiles);
-    const char* const damages[] = {"cut short", "noise",   "huge",    "absurd numbers",
-                                   "read-only", "missing", "a folder"};
-    const unsigned damage = random.Below(sizeof damages / sizeof damages[0]);
+const char* DamageName(Damage damage) {
+    const char* const names[] = {"cut short", "noise",   "huge",    "absurd numbers",
+                                 "read-only", "missing", "a folder"};
+    return names[static_cast<int>(damage)];
+}
+
+void DamageFile(const char* path, Damage damage, ChaosRandom& random) {
     const std::string old = [&] {
         HANDLE file =
             CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -78,30 +80,36 @@ void DamageSettings(ChaosRandom& random, ChaosRun& run) {
     }();
     Clear(path);
     switch (damage) {
-        case 0:
-            Write(path, old.substr(0, random.Below(static_cast<uint32_t>(old.size()) + 1)));
+        case Damage::kCutShort:
+            Write(path, old.substr(0, random.Below(static_cast<uint32_t>(old.size()))));
             break;
-        case 1:
+        case Damage::kNoise:
             Write(path, Noise(random, random.Between(1, 5000)));
             break;
-        case 2:
+        case Damage::kHuge:
             // Values stay below 32,767 characters: Wine's profile functions
             // fault on longer ones (a fault of Wine's, not the module's).
             Write(path, "[Settings]\r\nsetup_arrl_x=" + std::string(30000, '7') + "\r\n" +
                             std::string(30000, 'A') + "\r\n[" + std::string(20000, 'S') + "]\r\n");
             break;
-        case 3:
+        case Damage::kAbsurd:
             Write(path, Absurd(random));
             break;
-        case 4:
+        case Damage::kReadOnly:
             Write(path, old.empty() ? Absurd(random) : old);
             SetFileAttributesA(path, FILE_ATTRIBUTE_READONLY);
             break;
-        case 5:
-            break;  // missing
-        default:
+        case Damage::kMissing:
+            break;
+        case Damage::kFolder:
             CreateDirectoryA(path, nullptr);
             break;
     }
-    run.Log(std::string("damaged ") + path + ": " + damages[damage]);
+}
+
+void DamageSettings(ChaosRandom& random, ChaosRun& run) {
+    const char* path = random.PickFrom(kFiles);
+    const auto damage = static_cast<Damage>(random.Below(kDamages));
+    DamageFile(path, damage, random);
+    run.Log(std::string("damaged ") + path + ": " + DamageName(damage));
 }
