@@ -267,10 +267,20 @@ void ChaosHost::Reload(int, ChaosRandom& random) {
     }
 }
 
-// Revoked while the module may hold a link to it: every link is cut.
+// Revoked while the module may hold a link to it: every link is cut. Not
+// while a thread looks the object up: Wine's running-object table keeps its
+// lock while the lookup waits for the object's apartment, this thread, which
+// then waits for that lock for good; any client of the object's would bring
+// that about, not the module alone.
 void ChaosHost::Withdraw(int, ChaosRandom&) {
-    m_Objects.PublishIn(HostObjects::kNone);
-    m_Run.Log("the host's object withdrawn");
+    m_HostThreads.Pause();  // no reset starts a window thread meanwhile
+    if (m_Cycle.WindowThreadBetweenDialogs()) {
+        m_Run.Log("the host's object stays: a window thread may be looking it up");
+    } else {
+        m_Objects.PublishIn(HostObjects::kNone);
+        m_Run.Log("the host's object withdrawn");
+    }
+    m_HostThreads.Resume();
 }
 
 void ChaosHost::Slow(int, ChaosRandom& random) {

@@ -1,7 +1,9 @@
 #include "host/chaos/chaos_run.h"
 
 #include <cstdio>
+#include <cstring>
 
+#include "host/chaos/desk_operator.h"
 #include "host/simulator/desktop_driver.h"
 
 namespace {
@@ -49,11 +51,13 @@ void ChaosRun::NewLoad() {
 }
 
 void ChaosRun::Begin(int thread, const char* name) {
+    m_Slots[thread].thread = GetCurrentThreadId();
     m_Slots[thread].since = GetTickCount();
     m_Slots[thread].name = name;
 }
 
 void ChaosRun::BeginEvent(int thread, const char* name) {
+    m_EventSlots[thread].thread = GetCurrentThreadId();
     m_EventSlots[thread].since = GetTickCount();
     m_EventSlots[thread].name = name;
 }
@@ -131,6 +135,56 @@ BOOL CALLBACK DescribeWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// A module's name and the offset in it of a code address, or empty.
+std::string CodePlace(DWORD_PTR address) {
+    HMODULE module = nullptr;
+    char path[MAX_PATH] = "";
+    if (!GetModuleHandleExA(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            reinterpret_cast<LPCSTR>(address), &module) ||
+        !GetModuleFileNameA(module, path, sizeof path)) {
+        return std::string();
+    }
+    const char* name = std::strrchr(path, '\\');
+    char offset[16];
+    std::snprintf(offset, sizeof offset, "+0x%lx",
+                  static_cast<unsigned long>(address - reinterpret_cast<DWORD_PTR>(module)));
+    return std::string(name ? name + 1 : path) + offset;
+}
+
+// Where a hung thread is: the code it runs and the return addresses on its
+// stack that point into a module (a rough trace, enough to tell the module,
+// COM, the window system or the host apart).
+std::string WhereIs(DWORD id) {
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, id);
+    if (!thread || id == GetCurrentThreadId()) {
+        return " (not found)";
+    }
+    std::string where;
+    CONTEXT context{};
+    context.ContextFlags = CONTEXT_CONTROL;
+    if (SuspendThread(thread) != static_cast<DWORD>(-1)) {
+        if (GetThreadContext(thread, &context)) {
+            where = " at " + CodePlace(context.Eip);
+            DWORD_PTR words[256] = {};
+            SIZE_T read = 0;
+            ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<void*>(context.Esp), words,
+                              sizeof words, &read);
+            int found = 0;
+            for (SIZE_T i = 0; i < read / sizeof words[0] && found < 12; ++i) {
+                const std::string place = CodePlace(words[i]);
+                if (!place.empty()) {
+                    where += " < " + place;
+                    ++found;
+                }
+            }
+        }
+        ResumeThread(thread);
+    }
+    CloseHandle(thread);
+    return where;
+}
+
 }  // namespace
 
 std::string ChaosRun::UnderWay() {
@@ -140,7 +194,9 @@ std::string ChaosRun::UnderWay() {
         for (const Slot* slot : {&m_EventSlots[thread], &m_Slots[thread]}) {
             if (const char* name = slot->name) {
                 text += "; thread " + std::to_string(thread) + ": " + name + " for " +
-                        std::to_string((GetTickCount() - slot->since) / 1000) + " s";
+                        std::to_string((GetTickCount() - slot->since) / 1000) + " s" +
+                        (slot == &m_Slots[thread] || !m_Slots[thread].name ? WhereIs(slot->thread)
+                                                                           : "");
             }
         }
     }

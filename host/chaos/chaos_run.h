@@ -109,6 +109,7 @@ private:
     struct Slot {
         std::atomic<const char*> name{nullptr};
         std::atomic<DWORD> since{0};
+        std::atomic<DWORD> thread{0};
     };
     void Watch();
     // Every call and event under way, for the hang's report.

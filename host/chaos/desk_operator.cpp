@@ -58,6 +58,16 @@ std::vector<HWND> ProcessWindows() {
     return windows;
 }
 
+std::string TitleOf(HWND window) {
+    wchar_t title[80] = L"";
+    InternalGetWindowText(window, title, 80);
+    std::string narrow;
+    for (const wchar_t* c = title; *c; ++c) {
+        narrow += static_cast<char>(*c < 128 ? *c : '?');
+    }
+    return narrow;
+}
+
 HWND DeskOperator::AnyWindow(ChaosRandom& random) const {
     const std::vector<HWND> windows = ProcessWindows();
     return windows.empty() ? nullptr : windows[random.Below(static_cast<uint32_t>(windows.size()))];
@@ -81,7 +91,13 @@ void DeskOperator::AnswerDialogs(ChaosRandom& random) {
         const DWORD due =
             known != m_Waiting.end() ? known->second : GetTickCount() + random.Between(30, 500);
         if (static_cast<LONG>(GetTickCount() - due) >= 0) {
-            Answer(window, GetTickCount() - due, random);
+            const DWORD lateMs = GetTickCount() - due;
+            Answer(window, lateMs, random);
+            if (lateMs > 3000 && m_Stuck.insert(window).second) {
+                m_Run.Log("the operator's answers do not close the dialog \"" + TitleOf(window) +
+                          "\" of thread " +
+                          std::to_string(GetWindowThreadProcessId(window, nullptr)));
+            }
         }
         waiting[window] = due;
     }

@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <map>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "host/chaos/chaos_random.h"
@@ -41,7 +43,11 @@ private:
     ChaosRun& m_Run;
     std::function<bool(DWORD)> m_OnHostThread;
     std::map<HWND, DWORD> m_Waiting;  // host threads' dialogs: when each is to be answered
+    std::set<HWND> m_Stuck;           // those that stayed open, told once
 };
 
 // The visible top-level windows of this process.
 std::vector<HWND> ProcessWindows();
+// A window's title, read without a message to the window (its thread may be
+// stuck), non-ASCII letters as '?'.
+std::string TitleOf(HWND window);

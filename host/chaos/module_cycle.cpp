@@ -51,6 +51,30 @@ bool ModuleCycle::Load() {
     return true;
 }
 
+namespace {
+
+BOOL CALLBACK FindShownDialog(HWND window, LPARAM thread) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    return !(GetWindowThreadProcessId(window, nullptr) == static_cast<DWORD>(thread) &&
+             IsWindowVisible(window) && lstrcmpA(name, "#32770") == 0);
+}
+
+}  // namespace
+
+bool ModuleCycle::WindowThreadBetweenDialogs() {
+    if (!m_Threads) {
+        return false;
+    }
+    Collect();
+    for (HANDLE thread : m_Threads->Running()) {
+        if (EnumWindows(FindShownDialog, static_cast<LPARAM>(GetThreadId(thread)))) {
+            return true;  // the search went through: no dialog shown
+        }
+    }
+    return false;
+}
+
 void ModuleCycle::WarmUp(const std::function<void()>& use) {
     HMODULE module = LoadLibraryA(m_Path.c_str());
     std::string missing;

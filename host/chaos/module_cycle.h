@@ -36,6 +36,9 @@ public:
     bool Loaded() const { return m_Module != nullptr; }
     // Notes the module's threads running now, and how deep their stacks go.
     void Collect();
+    // Whether a thread of the module runs without its control dialog shown:
+    // one that is starting (and looking the host's object up), or ending.
+    bool WindowThreadBetweenDialogs();
     // A load, `use`, and an unload that count for nothing: what COM and the
     // window system set up at their first use, and keep for the process,
     // is set up before the counting starts.
