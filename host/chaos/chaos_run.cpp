@@ -137,7 +137,11 @@ BOOL CALLBACK DescribeWindow(HWND window, LPARAM param) {
 
 // A module's name and the offset in it of a code address, or empty.
 std::string CodePlace(DWORD_PTR address) {
+    constexpr DWORD_PTR kLowestCode = 0x10000;
     HMODULE module = nullptr;
+    if (address < kLowestCode) {
+        return std::string();
+    }
     char path[MAX_PATH] = "";
     if (!GetModuleHandleExA(
             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,

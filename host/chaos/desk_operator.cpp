@@ -45,6 +45,14 @@ void SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                         kSendTimeoutMs, &result);
 }
 
+// What the operator types: odd texts, but no longer than a person types or
+// pastes into a field; a line of many thousand characters keeps Wine's
+// multi-line edit control shaping it for minutes.
+std::string TypedText(ChaosRandom& random) {
+    constexpr std::size_t kLongestTyped = 2000;
+    return QsoMaker::OddText(random).Read().substr(0, kLongestTyped);
+}
+
 void PostKey(HWND window, WPARAM key) {
     PostMessageA(window, WM_KEYDOWN, key, 1);
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
@@ -110,8 +118,7 @@ void DeskOperator::AnswerDialogs(ChaosRandom& random) {
 void DeskOperator::Answer(HWND dialog, DWORD lateMs, ChaosRandom& random) {
     if (random.Percent(30)) {
         if (HWND field = AnyChild(dialog, "Edit", random)) {
-            SendBounded(field, WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(QsoMaker::OddText(random).Read().c_str()));
+            SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TypedText(random).c_str()));
         }
     }
     if (lateMs > 1000) {
@@ -173,8 +180,7 @@ void DeskOperator::Type(ChaosRandom& random) {
     if (HWND window = AnyWindow(random)) {
         const char* const classes[] = {"Edit", "ComboBox"};
         if (HWND field = AnyChild(window, random.PickFrom(classes), random)) {
-            SendBounded(field, WM_SETTEXT, 0,
-                        reinterpret_cast<LPARAM>(QsoMaker::OddText(random).Read().c_str()));
+            SendBounded(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TypedText(random).c_str()));
         }
     }
 }
