@@ -6,6 +6,7 @@
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
 #include "platform/string_format.h"
+#include "windows/status_button_text.h"
 #include "windows/status_texts.h"
 
 std::vector<std::string> g_BandNames;
@@ -66,7 +67,7 @@ void ShowWorked(StatusView& view, const std::string& mode) {
         view.ShowStatProvFlags(FlagsFromWorkedCodes(worked.codes));
     }
     if (view.HasMultiplierWindow()) {
-        view.RepaintStatusButton();
+        view.ShowStatusButton(DescribeStatusButton(SnapshotStatusButtonData(), mode));
     }
 }
 
