@@ -56,7 +56,10 @@ void DpiLayout::TakeTemplatePlaces(HWND dialog) {
         return;
     }
     m_PointSize = MulDiv(-m_FirstLogFont.lfHeight, kPointsPerInch, static_cast<int>(m_FirstDpi));
-    const Units units = UnitsOf(dialog, m_FirstFont);
+    // The units the window system laid the template out in.
+    RECT mapped{0, 0, 4, 8};
+    MapDialogRect(dialog, &mapped);
+    const Units units{mapped.right, mapped.bottom};
     for (HWND control = GetWindow(dialog, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
         const RECT r = PlaceOf(dialog, control);

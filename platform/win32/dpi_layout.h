@@ -42,6 +42,7 @@ private:
     void TakeTemplatePlaces(HWND dialog);
     CFont FontFor(UINT dpi) const;  // none at the first DPI: the dialog's own serves
     HFONT Shown(const CFont& font) const { return font ? font.Get() : m_FirstFont; }
+    // As the window system works them out for a dialog's font.
     static Units UnitsOf(HWND dialog, HFONT font);
     void SetFontOfEveryControl(HWND dialog, HFONT font) const;
 
