@@ -1,6 +1,7 @@
 #include "reports/score_summary.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "engine/log_store.h"
@@ -69,14 +70,16 @@ int32_t Summarise() {
     return score;
 }
 
-const char* ModeText(const std::string& mode) {
+std::string_view ModeText(std::string_view mode) {
     return mode == "CW" ? "CW" : mode == "SSB" ? "PH" : "??";
 }
 
 // Every stored QSO, refused location codes included, becomes a line of the
 // log; lines of an earlier report pass never stay behind.
 void CollectQsoLines() {
+    constexpr std::size_t kLineLength = 80;  // enough for most lines: the text grows once
     g_CabrilloLog.m_QsoLines.clear();
+    g_CabrilloLog.m_QsoLines.reserve(g_InfoLog.GetSize() * kLineLength);
     for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
         const CInfo& qso = g_InfoLog[i];
         g_CabrilloLog.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
