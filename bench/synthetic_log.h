@@ -22,3 +22,7 @@ std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count);
 // Feeds the log to the module as the host does: ResetStats0 and one AddData0
 // per QSO, through the exports that Module() finds.
 void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode = 0);
+
+// AddData0 and RemoveData0 of one QSO, as the host calls them.
+void AddToModule(const SyntheticQso& qso);
+void RemoveFromModule(const SyntheticQso& qso);

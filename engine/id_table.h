@@ -51,7 +51,13 @@ public:
     }
 
     // One use fewer of a value held; after ReserveRelease it allocates nothing.
-    void Release(const Value& value) { Release(m_Slots.find(value)); }
+    void Release(const Value& value) { Release(*Find(value)); }
+    void Release(Slot& slot) {
+        if (--slot.second.uses == 0) {
+            m_FreeIds.push_back(slot.second.id);
+            m_Slots.erase(slot.first);
+        }
+    }
 
     const Slot* Find(const Value& value) const {
         auto it = m_Slots.find(value);
@@ -78,13 +84,6 @@ public:
     }
 
 private:
-    void Release(typename std::unordered_map<Value, Entry, Hash>::iterator it) {
-        if (--it->second.uses == 0) {
-            m_FreeIds.push_back(it->second.id);
-            m_Slots.erase(it);
-        }
-    }
-
     std::unordered_map<Value, Entry, Hash> m_Slots;
     std::vector<uint32_t> m_FreeIds;
     uint32_t m_IdBound = 0;

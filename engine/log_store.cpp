@@ -53,32 +53,33 @@ void CInfoLog::Add(CInfo record) {
     try {
         kind = m_Kinds.Acquire(KindOf(*owned));
     } catch (...) {
-        m_Calls.Release(owned->m_Call);
+        m_Calls.Release(call);
         throw;
     }
 
-    owned->serial = m_NextSerial++;
+    Stored* stored = owned.release();
+    stored->serial = m_NextSerial++;
     CallChain& chain = call.second.extra;
-    (chain.last ? chain.last->nextOfCall : chain.first) = owned.get();
-    chain.last = owned.get();
+    (chain.last ? chain.last->nextOfCall : chain.first) = stored;
+    chain.last = stored;
     m_Keys.push_back(Key{call.second.id, kind});
-    m_Records.push_back(std::move(owned));
+    m_Records.push_back(stored);
 }
 
 void CInfoLog::RemoveAt(std::size_t i) {
     m_Calls.ReserveRelease();
     m_Kinds.ReserveRelease();
-    const Stored& record = *m_Records[i];
-    Unlink(record);
-    m_Calls.Release(record.m_Call);
+    std::unique_ptr<Stored> record(m_Records[i]);
+    auto& call = *m_Calls.Find(record->m_Call);
+    Unlink(call.second.extra, *record);
+    m_Calls.Release(call);
     m_Kinds.Release(m_Keys[i].kind);
     m_Records.erase(m_Records.begin() + static_cast<std::ptrdiff_t>(i));
     m_Keys.erase(m_Keys.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 // Takes the record out of its callsign's chain; the chains are short.
-void CInfoLog::Unlink(const Stored& record) {
-    CallChain& chain = m_Calls.Find(record.m_Call)->second.extra;
+void CInfoLog::Unlink(CallChain& chain, const Stored& record) {
     Stored* before = nullptr;
     Stored* at = chain.first;
     while (at != &record) {
@@ -92,8 +93,11 @@ void CInfoLog::Unlink(const Stored& record) {
 }
 
 void CInfoLog::RemoveAll() {
+    for (Stored* record : m_Records) {
+        delete record;
+    }
     // Swapping with empty containers hands the memory back.
-    std::vector<std::unique_ptr<Stored>>().swap(m_Records);
+    std::vector<Stored*>().swap(m_Records);
     std::vector<Key>().swap(m_Keys);
     m_Calls.Clear();
     m_Kinds.Clear();
@@ -101,9 +105,8 @@ void CInfoLog::RemoveAll() {
 
 std::size_t CInfoLog::IndexOf(const CInfo& record) const {
     const uint64_t serial = static_cast<const Stored&>(record).serial;
-    auto at = std::lower_bound(
-        m_Records.begin(), m_Records.end(), serial,
-        [](const std::unique_ptr<Stored>& r, uint64_t s) { return r->serial < s; });
+    auto at = std::lower_bound(m_Records.begin(), m_Records.end(), serial,
+                               [](const Stored* r, uint64_t s) { return r->serial < s; });
     return static_cast<std::size_t>(at - m_Records.begin());
 }
 

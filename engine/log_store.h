@@ -40,6 +40,11 @@ public:
         uint32_t kind;
     };
 
+    CInfoLog() = default;
+    ~CInfoLog() { RemoveAll(); }
+    CInfoLog(const CInfoLog&) = delete;
+    CInfoLog& operator=(const CInfoLog&) = delete;
+
     std::size_t GetSize() const { return m_Records.size(); }
     const CInfo& operator[](std::size_t i) const { return *m_Records[i]; }
 
@@ -84,11 +89,12 @@ private:
         Stored* last = nullptr;
     };
 
-    void Unlink(const Stored& record);
+    static void Unlink(CallChain& chain, const Stored& record);
 
-    // Each record on its own: growing the store or closing a gap moves
-    // pointers, not records of nine strings. Serials rise with the order.
-    std::vector<std::unique_ptr<Stored>> m_Records;
+    // Each record on its own, owned by the store: growing the store or
+    // closing a gap moves plain pointers, not records of nine strings.
+    // Serials rise with the order.
+    std::vector<Stored*> m_Records;
     std::vector<Key> m_Keys;
     uint64_t m_NextSerial = 0;
     IdTable<std::string, CallChain> m_Calls;

@@ -24,7 +24,7 @@ uint32_t QsoKinds::Acquire(const QsoKind& kind) {
         if (id == m_Facts.size() && m_Facts.size() == m_Facts.capacity()) {
             m_Facts.reserve(m_Facts.empty() ? 8 : 2 * m_Facts.size());
         }
-        const KindFacts facts = FactsOf(slot.first);
+        const KindFacts facts = FactsOf(slot);
         ++m_KindsOfCountry[CountryKey(facts.mode, facts.prefix)];
         if (id == m_Facts.size()) {
             m_Facts.push_back(facts);
@@ -32,13 +32,14 @@ uint32_t QsoKinds::Acquire(const QsoKind& kind) {
             m_Facts[id] = facts;
         }
     } catch (...) {
-        m_Kinds.Release(kind);
+        m_Kinds.Release(slot);
         throw;
     }
     return id;
 }
 
-KindFacts QsoKinds::FactsOf(const QsoKind& kind) {
+KindFacts QsoKinds::FactsOf(KindTable::Slot& slot) {
+    const QsoKind& kind = slot.first;
     KindFacts facts;
     facts.band = m_Bands.Acquire(kind.band).second.id;
     facts.mode = m_Modes.Acquire(kind.mode).second.id;
@@ -50,7 +51,7 @@ KindFacts QsoKinds::FactsOf(const QsoKind& kind) {
     facts.counts = kind.counts;
     facts.k = kind.prefix == "K";
     facts.ve = kind.prefix == "VE";
-    facts.texts = &kind;
+    facts.slot = &slot;
     return facts;
 }
 
@@ -64,11 +65,11 @@ void QsoKinds::ReserveRelease() {
 
 void QsoKinds::Release(uint32_t id) {
     const KindFacts& facts = m_Facts[id];
-    const QsoKind& kind = *facts.texts;
-    if (m_Kinds.Find(kind)->second.uses == 1) {
+    KindTable::Slot& slot = *facts.slot;
+    if (slot.second.uses == 1) {
         ReleaseParts(facts);
     }
-    m_Kinds.Release(kind);
+    m_Kinds.Release(slot);
 }
 
 // The parts of a kind whose last QSO goes, while the kind still holds their texts.
@@ -77,11 +78,12 @@ void QsoKinds::ReleaseParts(const KindFacts& facts) {
     if (--country->second == 0) {
         m_KindsOfCountry.erase(country);
     }
-    m_Bands.Release(facts.texts->band);
-    m_Modes.Release(facts.texts->mode);
-    m_Prefixes.Release(facts.texts->prefix);
+    const QsoKind& kind = facts.Texts();
+    m_Bands.Release(kind.band);
+    m_Modes.Release(kind.mode);
+    m_Prefixes.Release(kind.prefix);
     if (facts.code != KindFacts::kNoCode) {
-        m_Codes.Release(facts.texts->code);
+        m_Codes.Release(kind.code);
     }
 }
 

@@ -27,6 +27,8 @@ struct QsoKindHash {
     std::size_t operator()(const QsoKind& kind) const;
 };
 
+using KindTable = IdTable<QsoKind, NoExtra, QsoKindHash>;
+
 // A kind as a scoring pass reads it: small ids of its parts, and what the
 // score makes of them, worked out once when the kind first came in.
 struct KindFacts {
@@ -40,7 +42,9 @@ struct KindFacts {
     bool counts = false;
     bool k = false;   // the prefix "K"
     bool ve = false;  // the prefix "VE"
-    const QsoKind* texts = nullptr;
+    KindTable::Slot* slot = nullptr;
+
+    const QsoKind& Texts() const { return slot->first; }
 };
 
 // The kinds of the stored QSOs, each counted by its QSOs, with ids for the
@@ -66,13 +70,13 @@ public:
     bool HasCountryInMode(const std::string& mode, const std::string& prefix) const;
 
 private:
-    KindFacts FactsOf(const QsoKind& kind);
+    KindFacts FactsOf(KindTable::Slot& kind);
     void ReleaseParts(const KindFacts& facts);
     static uint64_t CountryKey(uint32_t mode, uint32_t prefix) {
         return static_cast<uint64_t>(mode) << 32 | prefix;
     }
 
-    IdTable<QsoKind, NoExtra, QsoKindHash> m_Kinds;
+    KindTable m_Kinds;
     std::vector<KindFacts> m_Facts;  // by kind id
     IdTable<std::string> m_Bands;
     IdTable<std::string> m_Modes;

@@ -49,12 +49,12 @@ void ScoreWalk::Count(const KindFacts& kind, BandCounts& row) {
     row.ve += kind.ve ? 1 : 0;
     if (!m_DxccWorked[modeClass][kind.prefix]) {
         m_DxccWorked[modeClass][kind.prefix] = true;
-        m_DxccLists[modeClass].AddIfNew(kind.texts->prefix);
+        m_DxccLists[modeClass].AddIfNew(kind.Texts().prefix);
         ++m_DxccMults;
     }
     if (kind.code != KindFacts::kNoCode && !m_CodeWorked[modeClass][kind.code]) {
         m_CodeWorked[modeClass][kind.code] = true;
-        m_CodeLists[modeClass].AddIfNew(kind.texts->code);
+        m_CodeLists[modeClass].AddIfNew(kind.Texts().code);
         ++m_CodeMults;
     }
 }

@@ -98,5 +98,5 @@ TEST(LogStore, IdsOfValuesNoLongerStoredServeNewOnes) {
     const CInfoLog::Key c = log.Keys()[1];
     EXPECT_NE(b.call, c.call);
     EXPECT_NE(log.Kinds().Facts(b.kind).mode, log.Kinds().Facts(c.kind).mode);
-    EXPECT_EQ("G", log.Kinds().Facts(c.kind).texts->prefix);
+    EXPECT_EQ("G", log.Kinds().Facts(c.kind).Texts().prefix);
 }
