@@ -22,9 +22,20 @@ void FixedWidthLine::RightAligned(int32_t value, std::size_t width) {
 
 // The padding of a field of this length to the width.
 void FixedWidthLine::Blanks(std::size_t length, std::size_t width) {
-    if (length < width) {
-        std::memset(Room(width - length), ' ', width - length);
+    static constexpr char kBlanks[] = "                ";
+    constexpr std::size_t kMany = sizeof kBlanks - 1;
+    if (length >= width) {
+        return;
     }
+    const std::size_t count = width - length;
+    if (count <= kMany && m_Used + kMany <= sizeof m_Buffer) {
+        // Sixteen blanks in one store: the line keeps as many as it needs, and
+        // what follows writes over the rest.
+        std::memcpy(m_Buffer + m_Used, kBlanks, kMany);
+        m_Used += count;
+        return;
+    }
+    std::memset(Room(count), ' ', count);
 }
 
 void FixedWidthLine::OnOneLine(std::string_view field) {
