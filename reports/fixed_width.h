@@ -20,15 +20,25 @@ public:
     // Text of the line's own, as it stands.
     void Text(std::string_view text) { std::memcpy(Room(text.size()), text.data(), text.size()); }
     // "%-Ns": the field, then blanks.
-    void LeftAligned(std::string_view field, std::size_t width);
+    void LeftAligned(std::string_view field, std::size_t width) {
+        OnOneLine(field);
+        Blanks(field.size(), width);
+    }
     // "%Ns": blanks, then the field.
-    void RightAligned(std::string_view field, std::size_t width);
+    void RightAligned(std::string_view field, std::size_t width) {
+        Blanks(field.size(), width);
+        OnOneLine(field);
+    }
     // "%Ni": blanks, then the decimal number.
     void RightAligned(int32_t value, std::size_t width);
     // "%0Nd" of a number that has at most width digits.
     void Digits(unsigned value, std::size_t width) {
         char* at = Room(width) + width;
-        for (; width > 0; --width, value /= 10) {
+        for (; width >= 2; width -= 2, value /= 100) {
+            at -= 2;
+            std::memcpy(at, kDigitPairs + 2 * (value % 100), 2);
+        }
+        if (width == 1) {
             *--at = static_cast<char>('0' + value % 10);
         }
     }
@@ -46,9 +56,35 @@ private:
         return at;
     }
     char* RoomBeyondBuffer(std::size_t length);
-    void Blanks(std::size_t length, std::size_t width);
-    void OnOneLine(std::string_view field);
+    // The padding of a field of this length to the width.
+    void Blanks(std::size_t length, std::size_t width) {
+        constexpr std::size_t kMany = sizeof kBlanks - 1;
+        if (length >= width) {
+            return;
+        }
+        const std::size_t count = width - length;
+        if (count <= kMany && m_Used + kMany <= sizeof m_Buffer) {
+            // Sixteen blanks in one store: the line keeps as many as it needs,
+            // and what follows writes over the rest.
+            std::memcpy(m_Buffer + m_Used, kBlanks, kMany);
+            m_Used += count;
+            return;
+        }
+        std::memset(Room(count), ' ', count);
+    }
+    void OnOneLine(std::string_view field) {
+        char* at = Room(field.size());
+        for (char c : field) {
+            *at++ = static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+        }
+    }
     void Flush();
+
+    static constexpr char kBlanks[] = "                ";
+    static constexpr char kDigitPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
 
     std::string& m_Out;
     std::size_t m_Used = 0;

@@ -22,9 +22,9 @@ namespace {
 using Row = std::array<int32_t, 4>;  // QSOs, points, K, VE
 
 struct Tally {
-    std::vector<Row> rows;  // by band
-    std::vector<std::string> dxcc[2];
-    std::vector<std::string> codes[2];
+    std::vector<Row> rows;                          // by band
+    std::array<std::vector<std::string>, 2> dxcc;   // by mode class
+    std::array<std::vector<std::string>, 2> codes;  // by mode class
 };
 
 void AddOnce(std::vector<std::string>& list, const std::string& text) {
@@ -77,10 +77,8 @@ Tally WalkTally(const CInfoLog& log, const std::vector<std::string>& bands) {
 
 void ExpectSameTally(const Tally& model, const Tally& walk) {
     EXPECT_EQ(model.rows, walk.rows);
-    for (int m = 0; m < 2; ++m) {
-        EXPECT_EQ(model.dxcc[m], walk.dxcc[m]) << "mode class " << m;
-        EXPECT_EQ(model.codes[m], walk.codes[m]) << "mode class " << m;
-    }
+    EXPECT_EQ(model.dxcc, walk.dxcc);
+    EXPECT_EQ(model.codes, walk.codes);
 }
 
 // Few values of each field, so that duplicates, repeats and every kind of
