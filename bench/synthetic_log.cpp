@@ -44,20 +44,21 @@ std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count) {
     return log;
 }
 
-void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode) {
+void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode,
+                    const ModuleExports& module) {
     COleDateTime date(41622.0);
-    Module().ResetStats0("", reportMode, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "",
-                         "", 0, 0, 0, 0.0, 0.0, "", "", "");
+    module.ResetStats0("", reportMode, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "", "",
+                       0, 0, 0, 0.0, 0.0, "", "", "");
     for (const SyntheticQso& q : log) {
-        AddToModule(q);
+        AddToModule(q, module);
     }
 }
 
-void AddToModule(const SyntheticQso& q) {
+void AddToModule(const SyntheticQso& q, const ModuleExports& module) {
     COleDateTime time = q.time;
-    Module().AddData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz,
-                      q.mode.c_str(), "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "",
-                      "", "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m", "");
+    module.AddData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz, q.mode.c_str(),
+                    "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
+                    q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m", "");
 }
 
 void RemoveFromModule(const SyntheticQso& q) {
