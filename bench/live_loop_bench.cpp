@@ -76,7 +76,7 @@ public:
     void ShowStatProvFlags(const StatProvFlags& flags) override {
         benchmark::DoNotOptimize(flags.data());
     }
-    void RepaintStatusButton() override {}
+    void ShowStatusButton(const std::string&) override {}
 };
 
 // The whole data step of a refresh: rows, captions, flags, band, "<SP1>".

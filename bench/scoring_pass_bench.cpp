@@ -71,6 +71,29 @@ void BM_ScoringPassFloor(benchmark::State& state) {
     CountPerQso(state);
 }
 
+// RemoveData0 of QSOs in the middle of a loaded store, as when the operator
+// deletes one; each batch is logged again at the end, untimed. Time per
+// removal.
+void BM_RemoveData(benchmark::State& state) {
+    constexpr std::size_t kBatch = 50;
+    const std::vector<SyntheticQso>& log = LogOfSize(SizeOf(state));
+    EnsureLoaded(log.size());
+    std::size_t next = log.size() / 2;
+    for (auto _ : state) {
+        const std::size_t first = next;
+        for (std::size_t i = 0; i < kBatch; ++i, next = (next + 1) % log.size()) {
+            RemoveFromModule(log[next]);
+        }
+        state.PauseTiming();
+        for (std::size_t i = 0; i < kBatch; ++i) {
+            AddToModule(log[(first + i) % log.size()]);
+        }
+        state.ResumeTiming();
+    }
+    state.counters["per_removal"] = benchmark::Counter(
+        kBatch, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void BM_GetResult(benchmark::State& state) {
     EnsureLoaded(SizeOf(state));
     for (auto _ : state) {
@@ -112,6 +135,7 @@ void BM_ReportPassFloor(benchmark::State& state) {
 
 BENCHMARK(BM_ScoringPass)->Apply(AtLogSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoringPassFloor)->Apply(AtLogSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveData)->Apply(AtLogSizes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetResult)->Arg(0)->Apply(AtLogSizes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReportPass)->Apply(AtLogSizes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReportPassFloor)->Apply(AtLogSizes)->Unit(benchmark::kMillisecond);

@@ -44,15 +44,27 @@ std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count) {
     return log;
 }
 
-void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode) {
-    const ModuleExports& module = Module();
+void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode,
+                    const ModuleExports& module) {
     COleDateTime date(41622.0);
     module.ResetStats0("", reportMode, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "", "",
                        0, 0, 0, 0.0, 0.0, "", "", "");
     for (const SyntheticQso& q : log) {
-        COleDateTime time = q.time;
-        module.AddData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz,
-                        q.mode.c_str(), "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "",
-                        "", "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m", "");
+        AddToModule(q, module);
     }
+}
+
+void AddToModule(const SyntheticQso& q, const ModuleExports& module) {
+    COleDateTime time = q.time;
+    module.AddData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz, q.mode.c_str(),
+                    "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
+                    q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m", "");
+}
+
+void RemoveFromModule(const SyntheticQso& q) {
+    COleDateTime time = q.time;
+    Module().RemoveData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz,
+                         q.mode.c_str(), "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "",
+                         "", "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m",
+                         "");
 }

@@ -33,85 +33,100 @@ void ReserveOneMore(std::vector<T>& v, std::size_t first = 8) {
 
 }  // namespace
 
-std::string CInfoLog::CountryKey(const std::string& mode, const std::string& prefix) {
-    // Host strings hold no NUL, so it separates the two parts unambiguously.
-    std::string key = mode;
-    key += '\0';
-    key += prefix;
-    return key;
+namespace {
+
+QsoKind KindOf(const CInfo& record) {
+    return QsoKind{record.m_Band, record.m_Mode, record.m_Prefix, record.m_MultCode,
+                   !record.m_Call.empty() && record.m_CodeError == 0};
 }
+
+}  // namespace
 
 void CInfoLog::Add(CInfo record) {
     // Allocate everything first: a failed allocation leaves the store unchanged.
-    auto owned = std::make_unique<CInfo>(std::move(record));
-    std::vector<uint64_t>& serials = m_SerialsByCall[owned->m_Call];
-    ReserveOneMore(serials, 1);
-    std::size_t& count = m_CountByCountry[CountryKey(owned->m_Mode, owned->m_Prefix)];
+    auto owned = std::make_unique<Stored>(std::move(record));
     ReserveOneMore(m_Records);
-    ReserveOneMore(m_Serials);
+    ReserveOneMore(m_Keys);
+    m_Calls.ReserveRelease();
+    auto& call = m_Calls.Acquire(owned->m_Call);
+    uint32_t kind;
+    try {
+        kind = m_Kinds.Acquire(KindOf(*owned));
+    } catch (...) {
+        m_Calls.Release(call);
+        throw;
+    }
 
-    const uint64_t serial = m_NextSerial++;
-    serials.push_back(serial);
-    ++count;
-    m_Serials.push_back(serial);
-    m_Records.push_back(std::move(owned));
+    Stored* stored = owned.release();
+    stored->serial = m_NextSerial++;
+    CallChain& chain = call.second.extra;
+    (chain.last ? chain.last->nextOfCall : chain.first) = stored;
+    chain.last = stored;
+    m_Keys.push_back(Key{call.second.id, kind});
+    m_Records.push_back(stored);
 }
 
 void CInfoLog::RemoveAt(std::size_t i) {
-    const CInfo& record = *m_Records[i];
-    const uint64_t serial = m_Serials[i];
-
-    auto byCall = m_SerialsByCall.find(record.m_Call);
-    std::vector<uint64_t>& serials = byCall->second;
-    serials.erase(std::lower_bound(serials.begin(), serials.end(), serial));
-    if (serials.empty()) {
-        m_SerialsByCall.erase(byCall);
-    }
-    auto byCountry = m_CountByCountry.find(CountryKey(record.m_Mode, record.m_Prefix));
-    if (--byCountry->second == 0) {
-        m_CountByCountry.erase(byCountry);
-    }
+    m_Calls.ReserveRelease();
+    m_Kinds.ReserveRelease();
+    std::unique_ptr<Stored> record(m_Records[i]);
+    auto& call = *m_Calls.Find(record->m_Call);
+    Unlink(call.second.extra, *record);
+    m_Calls.Release(call);
+    m_Kinds.Release(m_Keys[i].kind);
     m_Records.erase(m_Records.begin() + static_cast<std::ptrdiff_t>(i));
-    m_Serials.erase(m_Serials.begin() + static_cast<std::ptrdiff_t>(i));
+    m_Keys.erase(m_Keys.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+// Takes the record out of its callsign's chain; the chains are short.
+void CInfoLog::Unlink(CallChain& chain, const Stored& record) {
+    Stored* before = nullptr;
+    Stored* at = chain.first;
+    while (at != &record) {
+        before = at;
+        at = at->nextOfCall;
+    }
+    (before ? before->nextOfCall : chain.first) = at->nextOfCall;
+    if (chain.last == at) {
+        chain.last = before;
+    }
 }
 
 void CInfoLog::RemoveAll() {
+    for (Stored* record : m_Records) {
+        delete record;
+    }
     // Swapping with empty containers hands the memory back.
-    std::vector<std::unique_ptr<CInfo>>().swap(m_Records);
-    std::vector<uint64_t>().swap(m_Serials);
-    std::unordered_map<std::string, std::vector<uint64_t>>().swap(m_SerialsByCall);
-    std::unordered_map<std::string, std::size_t>().swap(m_CountByCountry);
+    std::vector<Stored*>().swap(m_Records);
+    std::vector<Key>().swap(m_Keys);
+    m_Calls.Clear();
+    m_Kinds.Clear();
 }
 
-std::size_t CInfoLog::IndexOfSerial(uint64_t serial) const {
-    return static_cast<std::size_t>(std::lower_bound(m_Serials.begin(), m_Serials.end(), serial) -
-                                    m_Serials.begin());
+std::size_t CInfoLog::IndexOf(const CInfo& record) const {
+    const uint64_t serial = static_cast<const Stored&>(record).serial;
+    auto at = std::lower_bound(m_Records.begin(), m_Records.end(), serial,
+                               [](const Stored* r, uint64_t s) { return r->serial < s; });
+    return static_cast<std::size_t>(at - m_Records.begin());
 }
 
 std::vector<std::size_t> CInfoLog::IndicesOfCall(const std::string& call) const {
     std::vector<std::size_t> indices;
-    auto it = m_SerialsByCall.find(call);
-    if (it != m_SerialsByCall.end()) {
-        indices.reserve(it->second.size());
-        for (uint64_t serial : it->second) {
-            indices.push_back(IndexOfSerial(serial));
-        }
-    }
+    ForEachOfCall(call, [&](const CInfo& record) {
+        indices.push_back(IndexOf(record));
+        return true;
+    });
     return indices;
 }
 
 bool CInfoLog::HasDuplicate(const std::string& call, const std::string& band,
                             const std::string& mode) const {
-    for (std::size_t i : IndicesOfCall(call)) {
-        if (m_Records[i]->m_Band == band && m_Records[i]->m_Mode == mode) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool CInfoLog::HasCountryInMode(const std::string& mode, const std::string& prefix) const {
-    return m_CountByCountry.count(CountryKey(mode, prefix)) != 0;
+    bool found = false;
+    ForEachOfCall(call, [&](const CInfo& record) {
+        found = record.m_Band == band && record.m_Mode == mode;
+        return !found;
+    });
+    return found;
 }
 
 bool CWorkedList::AddIfNew(const std::string& text) {

@@ -127,13 +127,16 @@ int AddQso(const QsoRecord& qso) {
 
 int RemoveQso(const QsoRecord& qso) {
     std::lock_guard<std::mutex> lock(g_StoreLock);
-    for (std::size_t i : g_InfoLog.IndicesOfCall(qso.call)) {
-        const CInfo& record = g_InfoLog[i];
+    const CInfo* found = nullptr;
+    g_InfoLog.ForEachOfCall(qso.call, [&](const CInfo& record) {
         if (record.m_Band == qso.band && record.m_Mode == qso.mode &&
             SameSecond(record.m_Time, qso.qsoTime)) {
-            g_InfoLog.RemoveAt(i);
-            break;
+            found = &record;
         }
+        return !found;
+    });
+    if (found) {
+        g_InfoLog.RemoveAt(g_InfoLog.IndexOf(*found));
     }
     return 1;
 }

@@ -1,17 +1,49 @@
 #include "reports/cabrillo_log.h"
 
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 #include "platform/desktop.h"
 #include "platform/file_replace.h"
-#include "platform/string_format.h"
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
+#include "reports/fixed_width.h"
 #include "reports/score_summary.h"
 
 CCabrilloLog g_CabrilloLog;
 
 namespace {
+
+// The widths of the QSO line's columns.
+constexpr std::size_t kFreqWidth = 5;
+constexpr std::size_t kModeWidth = 2;
+constexpr std::size_t kMyCallWidth = 13;
+constexpr std::size_t kExchSentWidth = 5;
+constexpr std::size_t kCallWidth = 12;
+
+// The QSO's date and time as COleDateTime::Format gives them with the
+// pattern "%Y-%m-%d %H%M", written digit by digit: the pattern is not read
+// again for every line.
+void TimeColumn(FixedWidthLine& line, const COleDateTime& time) {
+    CivilDateTime t{};
+    if (time.m_status == COleDateTime::null) {
+        return;
+    }
+    if (time.m_status != COleDateTime::valid || !OleDateToCivil(time.m_dt, t)) {
+        line.Text(kInvalidDateTimeText);
+        return;
+    }
+    // Fields of a valid date: never negative, the year of four digits.
+    line.Digits(static_cast<unsigned>(t.year), 4);
+    line.Text("-");
+    line.Digits(static_cast<unsigned>(t.month), 2);
+    line.Text("-");
+    line.Digits(static_cast<unsigned>(t.day), 2);
+    line.Text(" ");
+    line.Digits(static_cast<unsigned>(t.hour), 2);
+    line.Digits(static_cast<unsigned>(t.minute), 2);
+}
 
 // A value on one line of the log: control characters become blanks.
 std::string OneLineValue(const std::string& value) {
@@ -65,7 +97,8 @@ bool IsReservedDeviceName(const std::string& fileName) {
 // Writes the log beside its place under a temporary name and puts it in that
 // place only once every byte is written and the file closed: a disk that
 // fills up leaves the earlier log as it was, and no cut log behind.
-bool WriteWholeFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+bool WriteWholeFile(const std::string& folder, const std::string& name,
+                    std::initializer_list<std::string_view> pieces) {
     if (IsReservedDeviceName(name)) {
         return false;
     }
@@ -75,7 +108,10 @@ bool WriteWholeFile(const std::string& folder, const std::string& name, const st
     if (!file) {
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool written = true;
+    for (std::string_view piece : pieces) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    }
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     if (written && flushed && closed && ReplaceFileWith(temporary, path)) {
@@ -153,16 +189,30 @@ void CCabrilloLog::PrepareSoapBoxForLog() {
                            kEscapedLf, "");
 }
 
-void CCabrilloLog::AddQsoLine(const std::string& call, int32_t freqKHz, const std::string& modeText,
-                              const COleDateTime& qsoTime, const std::string&,
-                              const std::string& exchSent, const std::string&,
-                              const std::string& exchRcvd) {
-    const char* format = modeText == "CW" ? kQsoLineCw : kQsoLinePhone;
-    m_QsoLines.push_back(StringPrintf(format, freqKHz, OneLineValue(modeText).c_str(),
-                                      OneLineValue(qsoTime.Format(kCabrilloTimeFormat)).c_str(),
-                                      OneLineValue(m_Callsign).c_str(),
-                                      OneLineValue(exchSent).c_str(), OneLineValue(call).c_str(),
-                                      OneLineValue(exchRcvd).c_str()));
+void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
+                              const COleDateTime& qsoTime, std::string_view,
+                              std::string_view exchSent, std::string_view,
+                              std::string_view exchRcvd) {
+    const std::string_view report = modeText == "CW" ? kQsoReportCw : kQsoReportPhone;
+    FixedWidthLine line(m_QsoLines);
+    line.Text(kQsoTag);
+    line.RightAligned(freqKHz, kFreqWidth);
+    line.Text(" ");
+    line.RightAligned(modeText, kModeWidth);
+    line.Text(" ");
+    TimeColumn(line, qsoTime);
+    line.Text(" ");
+    line.LeftAligned(m_Callsign, kMyCallWidth);
+    line.Text(" ");
+    line.Text(report);
+    line.LeftAligned(exchSent, kExchSentWidth);
+    line.Text("  ");
+    line.LeftAligned(call, kCallWidth);
+    line.Text("  ");
+    line.Text(report);
+    line.LeftAligned(exchRcvd, 0);
+    line.Text("\r\n");
+    line.End();
 }
 
 std::string CCabrilloLog::WriteLog() const {
@@ -175,11 +225,8 @@ std::string CCabrilloLog::WriteLog() const {
     bytes += CreatedByLine();
     bytes += TagLines(*this, kStationLines);
     bytes += SoapBoxLines(m_SoapBox);
-    for (const std::string& line : m_QsoLines) {
-        bytes += line;
-    }
-    bytes += "END-OF-LOG:\r\n";
 
     const std::string name = m_FileName + kLogExtension;
-    return (WriteWholeFile(m_Folder, name, bytes) ? kFileProduced : kFileNotProduced) + name;
+    const bool written = WriteWholeFile(m_Folder, name, {bytes, m_QsoLines, kEndOfLog});
+    return (written ? kFileProduced : kFileNotProduced) + name;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ole_date_time.h"
@@ -18,11 +19,10 @@ public:
     int EditCabrilloHeader(const std::string& myCall, const COleDateTime& date1,
                            const COleDateTime& date2);
 
-    // Formats one QSO as a line of the log and keeps it.
-    void AddQsoLine(const std::string& call, int32_t freqKHz, const std::string& modeText,
-                    const COleDateTime& qsoTime, const std::string& rstSent,
-                    const std::string& exchSent, const std::string& rstRcvd,
-                    const std::string& exchRcvd);
+    // Formats one QSO as a line of the log and appends it to the lines kept.
+    void AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
+                    const COleDateTime& qsoTime, std::string_view rstSent,
+                    std::string_view exchSent, std::string_view rstRcvd, std::string_view exchRcvd);
 
     // Writes the file and returns the message for the operator.
     std::string WriteLog() const;
@@ -36,7 +36,7 @@ public:
 
     std::string m_Folder;  // prefix of the settings file's and the log's paths; empty
     std::string m_FileName;
-    std::vector<std::string> m_QsoLines;
+    std::string m_QsoLines;  // each ending in CR LF
 
 private:
     void PrepareSoapBoxForLog();

@@ -21,9 +21,13 @@ inline constexpr char kSoapBoxLineBreak[] = "\r\nSOAPBOX: ";
 inline constexpr char kFileProduced[] = "File produced: ";
 inline constexpr char kFileNotProduced[] = "File not produced: ";
 
-// The QSO line, with the constant reports of CW and of the other modes.
-inline constexpr char kQsoLineCw[] = "QSO: %5i %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n";
-inline constexpr char kQsoLinePhone[] = "QSO: %5i %2s %s %-13s 59  %-5s  %-12s  59  %s\r\n";
-inline constexpr char kCabrilloTimeFormat[] = "%Y-%m-%d %H%M";
+// The QSO line: its tag, then frequency, mode, date and time (as
+// "2023-12-09 0006"), own callsign, report and exchange sent, callsign
+// worked, report and exchange received, in columns. The reports are
+// constant: in CW and in the other modes.
+inline constexpr char kQsoTag[] = "QSO: ";
+inline constexpr char kQsoReportCw[] = "599 ";
+inline constexpr char kQsoReportPhone[] = "59  ";
+inline constexpr char kEndOfLog[] = "END-OF-LOG:\r\n";
 
 inline constexpr char kCreatedBy[] = "CREATED-BY: Vexo ";

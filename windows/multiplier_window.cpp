@@ -10,7 +10,24 @@ void Multiplier::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_INFO_BUTTON, m_Button);
 }
 
+BOOL Multiplier::OnInitDialog() {
+    const BOOL result = ModuleDialog::OnInitDialog();
+    m_Button.SetDpi(Dpi());
+    return result;
+}
+
+void Multiplier::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    m_Button.SetDpi(dpi);
+    ModuleDialog::OnDpiChanged(dpi, suggested);
+    // The layout put the button at its place in the template.
+    FitButton();
+}
+
 void Multiplier::OnSize(UINT, int, int) {
+    FitButton();
+}
+
+void Multiplier::FitButton() {
     // Size messages come before the button exists, while the window is made.
     HWND button = GetDlgItem(IDC_INFO_BUTTON);
     if (!button) {

@@ -12,8 +12,13 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
     void OnSize(UINT type, int cx, int cy) override;
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
 private:
+    // Fills the client area with the button, less its margin.
+    void FitButton();
+
     CVaZiInfoButton m_Button;
 };

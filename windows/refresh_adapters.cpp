@@ -47,8 +47,9 @@ public:
         g_pStatProv->m_Checked = flags;
         g_pStatProv->UpdateData(false);
     }
-    void RepaintStatusButton() override {
+    void ShowStatusButton(const std::string& description) override {
         if (HWND button = GetDlgItem(OpenWindow(g_pMultiplier), IDC_INFO_BUTTON)) {
+            SetWindowTextA(button, description.c_str());
             InvalidateRect(button, nullptr, FALSE);
         }
     }

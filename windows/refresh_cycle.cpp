@@ -6,6 +6,7 @@
 #include "engine/engine_texts.h"
 #include "engine/log_store.h"
 #include "platform/string_format.h"
+#include "windows/status_button_text.h"
 #include "windows/status_texts.h"
 
 std::vector<std::string> g_BandNames;
@@ -66,7 +67,7 @@ void ShowWorked(StatusView& view, const std::string& mode) {
         view.ShowStatProvFlags(FlagsFromWorkedCodes(worked.codes));
     }
     if (view.HasMultiplierWindow()) {
-        view.RepaintStatusButton();
+        view.ShowStatusButton(DescribeStatusButton(SnapshotStatusButtonData(), mode));
     }
 }
 
@@ -115,8 +116,7 @@ void FillBandRowsFor(const std::string& call) {
     if (call.empty()) {
         return;
     }
-    for (std::size_t i : g_InfoLog.IndicesOfCall(call)) {
-        const CInfo& qso = g_InfoLog[i];
+    g_InfoLog.ForEachOfCall(call, [](const CInfo& qso) {
         for (std::size_t k = 0; k < g_BandNames.size() && k < g_BandRows.size(); ++k) {
             std::vector<std::string>& row = g_BandRows[k];
             if (qso.m_Band != g_BandNames[k] || row.size() < kBandRowCells) {
@@ -129,7 +129,8 @@ void FillBandRowsFor(const std::string& call) {
             }
             row[3] = qso.m_MultCode;
         }
-    }
+        return true;
+    });
 }
 
 void RunRefresh(HostLink& host, StatusView& view) {

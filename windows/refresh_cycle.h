@@ -32,8 +32,9 @@ public:
     virtual bool HasStatProvWindow() = 0;
     virtual void SetStatProvCaption(const std::string& caption) = 0;
     virtual void ShowStatProvFlags(const StatProvFlags& flags) = 0;
-    // The DXCC window's button repaints from the host state and the rows.
-    virtual void RepaintStatusButton() = 0;
+    // The DXCC window's button takes the words for what it shows (its window
+    // text, for a screen reader) and repaints from the host state and the rows.
+    virtual void ShowStatusButton(const std::string& description) = 0;
 };
 
 // The refresh's own state, on the window thread.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_scale.h"
 #include "windows/pixel_geometry.h"
 
 // What the status button paints, worked out apart from the window system:
@@ -44,8 +45,11 @@ struct StatusButtonData {
 // g_HostMode selects (none for a mode other than 0 or 1). Takes g_StoreLock.
 StatusButtonData SnapshotStatusButtonData();
 
-// The painting of the whole item rectangle, in order.
-std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item);
+// The painting of the whole item rectangle, in order, for a window at this
+// DPI: every offset, column and cell is a 96-DPI figure scaled to it, so the
+// table and the grid keep their proportions to the font of that DPI.
+std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item,
+                                       int dpi = kBaseDpi);
 
 // Where the button stands in the DXCC window's client area: one pixel in
 // from the left and top, three short of the right and bottom.

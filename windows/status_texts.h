@@ -44,3 +44,9 @@ inline constexpr char kCaptionWorkedWith[] = " ARRL 10M worked with ";
 inline constexpr char kCaptionDxcc[] = "ARRL 10M %s DXCC worked %s %i of 338";
 inline constexpr char kCaptionStatProv[] = "ARRL 10M %s %s State/Province ";
 inline constexpr char kEmptyRowCell[] = "   -";
+
+// The status button's window text, which a screen reader reads as its name:
+// what each view shows, said in words.
+inline constexpr char kSayDxcc[] = "DXCC worked %s, %i of 338";
+inline constexpr char kSayNotWorked[] = "not worked";
+inline constexpr char kSayNoTime[] = "none";

@@ -16,10 +16,10 @@ void Execute(HDC dc, const DrawOp& op) {
     }
 }
 
-// The font the dialog gave the button: the window system's 8-point dialog
-// font. In a memory context's own default, a bold system font, prefixes of
-// four characters and more fill the DXCC grid's 40-pixel cells and run into
-// the next one.
+// The font the window gave the button: the window system's 8-point dialog
+// font, for the window's DPI. In a memory context's own default, a bold
+// system font, prefixes of four characters and more fill the DXCC grid's
+// 40-pixel cells and run into the next one.
 HGDIOBJ ButtonFont(HWND button) {
     if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0))) {
         return font;
@@ -33,7 +33,8 @@ void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
     // The data is copied first: the store's lock is never held while drawing.
     const StatusButtonData data = SnapshotStatusButtonData();
     const RECT& r = item.rcItem;
-    const std::vector<DrawOp> ops = LayoutStatusButton(data, {r.left, r.top, r.right, r.bottom});
+    const std::vector<DrawOp> ops =
+        LayoutStatusButton(data, {r.left, r.top, r.right, r.bottom}, static_cast<int>(m_Dpi));
 
     CMemDC mem(item.hDC);
     const HDC dc = mem.GetSafeHdc();

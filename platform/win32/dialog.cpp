@@ -6,6 +6,9 @@
 
 namespace {
 
+// Sent before WM_DPICHANGED where the system has it (Windows 10 1703 on).
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 bool IsCtlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
@@ -69,6 +72,10 @@ void CDialog::OnOK() {
     }
 }
 
+void CDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    m_DpiLayout.Apply(m_hWnd, dpi, suggested);
+}
+
 HBRUSH CDialog::OnCtlColor(HDC dc, HWND control, UINT message) {
     return reinterpret_cast<HBRUSH>(DefWindowProcA(m_hWnd, message, reinterpret_cast<WPARAM>(dc),
                                                    reinterpret_cast<LPARAM>(control)));
@@ -91,6 +98,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
 INT_PTR CDialog::Attach(HWND window) {
     m_hWnd = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_DpiLayout.Start(window);
     return OnInitDialog();
 }
 
@@ -121,6 +129,12 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return TRUE;
+        case kGetDpiScaledSize:
+            return MessageResult(m_hWnd, m_DpiLayout.SizeFor(m_hWnd, static_cast<UINT>(wParam),
+                                                             *reinterpret_cast<SIZE*>(lParam)));
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return MessageResult(m_hWnd, 0);
         case WM_DESTROY:
             OnDestroy();
             return FALSE;

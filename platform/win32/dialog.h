@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/dpi_layout.h"
+
 class CDataExchange;
 
 // A dialog window built from one of the module's dialog templates, in place
@@ -33,8 +35,8 @@ class CDataExchange;
 // boxes, edit fields and combo boxes (data_exchange.h), owner-drawn controls
 // (button.h), flicker-free painting off-screen (mem_dc.h), owners of GDI
 // objects and kernel handles (gdi_object.h, handle_owner.h) and of COM values
-// (com_helpers.h). Templates and icons load from ModuleInstance()
-// (module_instance.h).
+// (com_helpers.h), the layout for another display scale (dpi_layout.h).
+// Templates and icons load from ModuleInstance() (module_instance.h).
 class CDialog {
 public:
     explicit CDialog(UINT templateId) : m_TemplateId(templateId) {}
@@ -50,6 +52,8 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    // The DPI the window is laid out for (window_dpi.h); 0 before it opens.
+    UINT Dpi() const { return m_DpiLayout.Dpi(); }
 
     // Exchanges the members with the controls: true takes the controls'
     // values into the members, false puts the members into the controls.
@@ -80,6 +84,10 @@ protected:
     virtual void OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
     // The window is being destroyed; its controls still exist.
     virtual void OnDestroy() {}
+    // The window's DPI has changed (WM_DPICHANGED): the base lays the dialog
+    // out again for it, in the rectangle that the system suggests (for the
+    // size the dialog gave it in WM_GETDPISCALEDSIZE).
+    virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -92,4 +100,5 @@ private:
     const UINT m_TemplateId;
     HWND m_hWnd = nullptr;
     bool m_Modal = false;
+    DpiLayout m_DpiLayout;
 };

@@ -16,3 +16,4 @@ using GdiObject = HandleOwner<GdiObjectTraits<GdiHandle>>;
 
 using CBrush = GdiObject<HBRUSH>;
 using CBitmap = GdiObject<HBITMAP>;
+using CFont = GdiObject<HFONT>;

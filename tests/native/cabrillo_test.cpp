@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "platform/string_format.h"
 #include "reports/cabrillo_log.h"
 #include "tests/common/fake_desktop.h"
 #include "tests/common/host_calls.h"
@@ -121,13 +122,32 @@ TEST(CabrilloHelpers, QsoLines) {
                    "CA");
     log.AddQsoLine("K\r1\n", 999999, "CW", OleDate(2013, 12, 14), "", "\tMA", "", "C\x01");
     EXPECT_EQ(
-        (std::vector<std::string>{
-            "QSO: 28300 ??  VERYLONGCALLSIGN/MM 59  12345  AVERYLONGCALLSIGN/P  59  ABCDE\r\n",
-            "QSO: 28450 PH 2013-12-14 1305 W1AW          59  MA     DL1ABC        59  1234\r\n",
-            "QSO: 28012 CW Invalid DateTime W1AW          599 MA     K1ABC         599 CA\r\n",
-            "QSO: 999999 CW 2013-12-14 0000 W1AW          599  MA    K 1           599 C \r\n",
-        }),
+        "QSO: 28300 ??  VERYLONGCALLSIGN/MM 59  12345  AVERYLONGCALLSIGN/P  59  ABCDE\r\n"
+        "QSO: 28450 PH 2013-12-14 1305 W1AW          59  MA     DL1ABC        59  1234\r\n"
+        "QSO: 28012 CW Invalid DateTime W1AW          599 MA     K1ABC         599 CA\r\n"
+        "QSO: 999999 CW 2013-12-14 0000 W1AW          599  MA    K 1           599 C \r\n",
         log.m_QsoLines);
+}
+
+TEST(CabrilloHelpers, QsoLineTimeIsTheDateTimesFormat) {
+    const COleDateTime times[] = {
+        OleDate(2023, 12, 9, 0, 6),
+        OleDate(2023, 12, 9, 23, 59, 59),
+        COleDateTime(-657434.0),        // 0100-01-01
+        COleDateTime(2958465.9999999),  // 9999-12-31, rounded up past the last day
+        COleDateTime(-1.25),            // before 1899-12-30: the fraction still counts forward
+        COleDateTime(41622.5, COleDateTime::invalid),
+        COleDateTime(0, COleDateTime::null),
+    };
+    for (const COleDateTime& time : times) {
+        CCabrilloLog log;
+        log.m_Callsign = "W1AW";
+        log.AddQsoLine("K1ABC", 28000, "CW", time, "", "MA", "", "CT");
+        EXPECT_EQ(StringPrintf("QSO: %5i %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n", 28000, "CW",
+                               time.Format("%Y-%m-%d %H%M").c_str(), "W1AW", "MA", "K1ABC", "CT"),
+                  log.m_QsoLines)
+            << time.m_dt;
+    }
 }
 
 TEST_F(Report, HeaderDialogShowsStoredAndConstantValues) {
@@ -309,7 +329,8 @@ TEST_F(Report, EveryQsoOnceAfterCancelOrRepeatedCalls) {
                   "QSO: 28012 CW 2013-12-14 0012 W1AW          599 MA     K1ABC         599 CT\r\n"
                   "END-OF-LOG:\r\n",
               ReadFileBytes("W1AW.cbr"));
-    EXPECT_EQ(1u, g_CabrilloLog.m_QsoLines.size());
+    EXPECT_EQ("QSO: 28012 CW 2013-12-14 0012 W1AW          599 MA     K1ABC         599 CT\r\n",
+              g_CabrilloLog.m_QsoLines);
 }
 
 TEST_F(Report, UnwritableFileIsNotReportedAsProduced) {

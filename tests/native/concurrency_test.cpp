@@ -36,7 +36,7 @@ public:
     bool HasStatProvWindow() override { return true; }
     void SetStatProvCaption(const std::string&) override {}
     void ShowStatProvFlags(const StatProvFlags&) override {}
-    void RepaintStatusButton() override {}
+    void ShowStatusButton(const std::string&) override {}
 };
 
 // What the window thread does on each refresh and repaint; false when it saw

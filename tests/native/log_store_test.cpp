@@ -82,3 +82,21 @@ TEST(WorkedList, KeepsFirstOccurrenceOrder) {
     EXPECT_EQ(0u, list.GetSize());
     EXPECT_FALSE(list.Contains("K"));
 }
+
+TEST(LogStore, IdsOfValuesNoLongerStoredServeNewOnes) {
+    CInfoLog log;
+    log.Add(Record("A", "CW", "K"));
+    log.Add(Record("B", "SSB", "DL"));
+    log.RemoveAt(0);
+    log.Add(Record("C", "FM", "G"));
+    EXPECT_EQ(2u, log.CallIdBound()) << "C takes the id that A left";
+    EXPECT_EQ(2u, log.Kinds().ModeIdBound()) << "FM takes the id that CW left";
+    EXPECT_EQ(2u, log.Kinds().PrefixIdBound());
+    EXPECT_FALSE(log.HasCountryInMode("CW", "K"));
+    EXPECT_TRUE(log.HasCountryInMode("FM", "G"));
+    const CInfoLog::Key b = log.Keys()[0];
+    const CInfoLog::Key c = log.Keys()[1];
+    EXPECT_NE(b.call, c.call);
+    EXPECT_NE(log.Kinds().Facts(b.kind).mode, log.Kinds().Facts(c.kind).mode);
+    EXPECT_EQ("G", log.Kinds().Facts(c.kind).Texts().prefix);
+}

@@ -52,7 +52,9 @@ public:
         shown.push_back("flags");
         flags = f;
     }
-    void RepaintStatusButton() override { shown.push_back("repaint"); }
+    void ShowStatusButton(const std::string& description) override {
+        shown.push_back("button:" + description);
+    }
 
     bool multiplierOpen = true;
     bool statProvOpen = true;
@@ -133,7 +135,9 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     RunRefresh(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption: ARRL 10M worked with K1ABC",
                                         "state caption:ARRL 10M 2013 CW State/Province ", "flags",
-                                        "repaint"}),
+                                        "button:K1ABC. 10m: CW 01:00, SSB none, MA. 15m: not "
+                                        "worked. 20m: not worked. 40m: not worked. 80m: not "
+                                        "worked."}),
               m_View.shown);
     StatProvFlags expected{};
     expected[1032 - 1016] = 1;  // MA
@@ -146,7 +150,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     RunRefresh(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption:ARRL 10M 2013 DXCC worked USB 1 of 338",
                                         "state caption:ARRL 10M 2013 USB State/Province ", "flags",
-                                        "repaint"}),
+                                        "button:DXCC worked USB, 1 of 338: VE"}),
               m_View.shown);
     expected = StatProvFlags{};
     expected[1073 - 1016] = 1;  // ON
@@ -162,9 +166,9 @@ TEST_F(Refresh, DxccCountIsZeroOffTheBands) {
     m_View.statProvOpen = false;
     RunRefresh(m_Host, m_View);
     EXPECT_EQ(-1, g_HostBand);
-    EXPECT_EQ(
-        (std::vector<std::string>{"dxcc caption:ARRL 10M 2013 DXCC worked CW 0 of 338", "repaint"}),
-        m_View.shown);
+    EXPECT_EQ((std::vector<std::string>{"dxcc caption:ARRL 10M 2013 DXCC worked CW 0 of 338",
+                                        "button:DXCC worked CW, 0 of 338"}),
+              m_View.shown);
 }
 
 TEST_F(Refresh, ClosedWindowsAreLeftAlone) {

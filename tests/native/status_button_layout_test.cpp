@@ -238,3 +238,42 @@ TEST_F(StatusButtonSnapshot, ACallsignTakesTheBandRows) {
     EXPECT_EQ(RowsWorkedOnTenMetres(), data.bandRows);
     EXPECT_TRUE(data.workedDxcc.empty());
 }
+
+TEST(StatusButtonLayout, FiguresScaleWithTheWindowsDpi) {
+    // The 96-DPI figures times DPI / 96, rounded to the nearest pixel: the bar
+    // of 10 m, the header's "Band", the first row's band, the DXCC grid's
+    // second entry and the one that wraps in a button of 2.5 columns.
+    struct Case {
+        int dpi;
+        int height;  // the button's, for rows of a seventh of it
+        std::vector<std::string> workedWith;
+        std::vector<std::string> dxcc;
+    } const cases[] = {
+        {96,
+         182,
+         {"fill 0,151,360,169 198,255,255", "text 20,18 'Band'", "text 20,46 '80m'"},
+         {"text 45,0 'DL'", "text 5,15 'JA'"}},
+        {120,
+         227,
+         {"fill 0,186,360,208 198,255,255", "text 25,23 'Band'", "text 25,57 '80m'"},
+         {"text 56,0 'DL'", "text 6,19 'JA'"}},
+        {144,
+         273,
+         {"fill 0,226,360,253 198,255,255", "text 30,27 'Band'", "text 30,69 '80m'"},
+         {"text 68,0 'DL'", "text 8,23 'JA'"}},
+        {192,
+         364,
+         {"fill 0,302,360,338 198,255,255", "text 40,36 'Band'", "text 40,92 '80m'"},
+         {"text 90,0 'DL'", "text 10,30 'JA'"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const std::vector<std::string> table =
+            Describe(LayoutStatusButton(WorkedWith(5), {0, 0, 360, c.height}, c.dpi));
+        EXPECT_EQ(c.workedWith, (std::vector<std::string>{table[1], table[2], table[7]}));
+        const int right = ScalePixels(100, c.dpi);
+        const std::vector<std::string> grid =
+            Describe(LayoutStatusButton(Dxcc(5, {"K", "DL", "JA"}), {0, 0, right, 100}, c.dpi));
+        EXPECT_EQ(c.dxcc, (std::vector<std::string>{grid[2], grid[3]}));
+    }
+}

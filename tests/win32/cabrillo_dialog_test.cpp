@@ -6,9 +6,11 @@
 #include <functional>
 #include <vector>
 
+#include "platform/win32/window_dpi.h"
 #include "resources/resource.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/layout_checks.h"
 #include "tests/win32/report_pass.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/wine_path.h"
@@ -220,6 +222,15 @@ TEST_F(CabrilloDialog, LayoutOfTheTemplate) {
             EXPECT_EQ(size.bottom, client.bottom);
             EXPECT_EQ("OK", ControlText(d, IDOK));
             EXPECT_EQ("CANCEL", ControlText(d, IDCANCEL));
+        },
+        IDCANCEL);
+}
+
+TEST_F(CabrilloDialog, EveryLabelFitsAtTheWindowsScaleAndAtEachNewOne) {
+    RunReset(
+        [](HWND d) {
+            ExpectTextsFitAndApart(d, WindowDpi(d));
+            ExpectLaidOutAgainForEachScale(d, WindowDpi(d));
         },
         IDCANCEL);
 }

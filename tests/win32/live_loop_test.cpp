@@ -12,6 +12,7 @@
 #include "tests/common/module_exports.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
+#include "tests/win32/accessible_name.h"
 #include "tests/win32/test_host.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/wine_path.h"
@@ -100,13 +101,22 @@ TEST_F(LiveLoop, TypingGivesOneRefreshWithTheCallsignsSituation) {
     AddAsHost(MakeQso("W5XYZ", "SSB", "K", "TX"));
     ResultAsHost();
     StartWindows();
+    AddAsHost(MakeQso("W5XYZ", "SSB", "K", "TX"));  // the reset emptied the log
     Type("W5XYZ");
     EXPECT_TRUE(PumpMessagesUntil([&] { return RefreshCount(m_Host.Object()) == 2; }));
     PumpMessagesFor(600);
     EXPECT_EQ(2, RefreshCount(m_Host.Object())) << "a burst of call checks gives one refresh";
 
     HWND dxcc = FindTopWindow("#32770", " ARRL 10M worked with W5XYZ");
-    EXPECT_TRUE(dxcc) << "the DXCC window names the callsign";
+    ASSERT_TRUE(dxcc) << "the DXCC window names the callsign";
+    // A screen reader hears what the button shows, the host's band first.
+    HWND button = GetDlgItem(dxcc, IDC_INFO_BUTTON);
+    std::string heard;
+    RunOnOtherThread([&] { heard = AccessibleName(button); });
+    EXPECT_EQ(
+        "W5XYZ. 10m: CW none, SSB 00:12, TX. 15m: not worked. 20m: not worked. "
+        "40m: not worked. 80m: not worked.",
+        heard);
     HWND states = FindTopWindow("#32770", "ARRL 10M 2013 CW State/Province ");
     ASSERT_TRUE(states);
     for (int id = 1016; id <= 1112; ++id) {
@@ -119,6 +129,8 @@ TEST_F(LiveLoop, TypingGivesOneRefreshWithTheCallsignsSituation) {
     EXPECT_TRUE(PumpMessagesUntil([] {
         return FindTopWindow("#32770", "ARRL 10M 2013 DXCC worked CW 2 of 338") != nullptr;
     }));
+    RunOnOtherThread([&] { heard = AccessibleName(button); });
+    EXPECT_EQ("DXCC worked CW, 2 of 338: K, XE", heard);
 }
 
 TEST_F(LiveLoop, Sp1FollowsTheFrequency) {

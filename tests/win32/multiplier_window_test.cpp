@@ -12,6 +12,7 @@
 #include "host/replay/country_table.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/layout_checks.h"
 #include "tests/win32/status_window_checks.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
@@ -97,12 +98,13 @@ std::vector<std::string> LongestPrefixes(std::vector<std::string> prefixes) {
 }
 
 // Where the DXCC view draws each entry of the list.
-std::vector<PixelPoint> GridCells(const std::vector<std::string>& prefixes, const PixelRect& item) {
+std::vector<PixelPoint> GridCells(const std::vector<std::string>& prefixes, const PixelRect& item,
+                                  int dpi) {
     StatusButtonData data;
     data.hostBand = 5;
     data.workedDxcc = prefixes;
     std::vector<PixelPoint> cells;
-    for (const DrawOp& op : LayoutStatusButton(data, item)) {
+    for (const DrawOp& op : LayoutStatusButton(data, item, dpi)) {
         if (op.kind == DrawOp::kText) {
             cells.push_back({op.rect.left, op.rect.top});
         }
@@ -113,8 +115,8 @@ std::vector<PixelPoint> GridCells(const std::vector<std::string>& prefixes, cons
 // Cells by the evenness of their column and of their line: the eight
 // neighbours of a cell are all of other classes.
 constexpr int kCellClasses = 4;
-int CellClass(const PixelPoint& cell) {
-    return (cell.x / 40) % 2 + (cell.y / 15) % 2 * 2;
+int CellClass(const PixelPoint& cell, int dpi) {
+    return (cell.x / ScalePixels(40, dpi)) % 2 + (cell.y / ScalePixels(15, dpi)) % 2 * 2;
 }
 
 // Pixels of ink (of any colour but the background) in one picture on or
@@ -142,16 +144,21 @@ protected:
         g_BandRows.clear();
     }
 
-    // The window away from every other test program's windows, with its
-    // button 360 x 186 pixels: rows of 26.
+    // The window away from every other test program's windows, at the right
+    // of the screen, with its button 360 x 186 pixels at 96 DPI (rows of 26),
+    // as large again at the window's DPI.
     std::unique_ptr<Multiplier> OpenForPixels() {
-        PositionCase{"900", "40", 900, 40}.WriteSettings("dxcc_x", "dxcc_y");
         auto window = OpenMultiplier();
         if (window) {
-            ResizeClient(window->GetSafeHwnd(), 364, 190);
+            m_Dpi = static_cast<int>(window->Dpi());
+            ResizeClient(window->GetSafeHwnd(), Scaled(360) + 4, Scaled(186) + 4);
+            SetWindowPos(window->GetSafeHwnd(), nullptr, 1270 - Scaled(370), 40, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         return window;
     }
+    // A 96-DPI length at the window's DPI.
+    int Scaled(int pixels) const { return ScalePixels(pixels, m_Dpi); }
 
     // The button as it paints itself now.
     static WindowPicture Repainted(const Multiplier& window) {
@@ -171,6 +178,7 @@ protected:
     }
 
     ScratchDir m_Dir;
+    int m_Dpi = kBaseDpi;
 };
 
 }  // namespace
@@ -207,23 +215,22 @@ TEST_F(MultiplierWindow, IsATopMostResizableWindowFilledByTheOwnerDrawnButton) {
 TEST_F(MultiplierWindow, ResizingRefitsTheButtonToTheClientArea) {
     auto window = OpenMultiplier();
     ASSERT_TRUE(window);
+    m_Dpi = static_cast<int>(window->Dpi());
+    // Client sizes at 96 DPI, as large again at the window's: captioned
+    // windows keep a minimum width; the height may shrink to nothing.
     struct Case {
         int width, height;
-        RECT button;
-    } const cases[] = {
-        // Captioned windows keep a minimum width; the height may shrink to nothing.
-        {200, 60, {1, 1, 197, 57}},
-        {300, 200, {1, 1, 297, 197}},
-        {150, 4, {1, 1, 147, 1}},
-    };
+    } const cases[] = {{200, 60}, {300, 200}, {150, 4}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
-        ResizeClient(window->GetSafeHwnd(), c.width, c.height);
+        const int width = Scaled(c.width);
+        const int height = Scaled(c.height);
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        ResizeClient(window->GetSafeHwnd(), width, height);
         const RECT button = ButtonRect(window->GetSafeHwnd());
-        EXPECT_EQ(c.button.left, button.left);
-        EXPECT_EQ(c.button.top, button.top);
-        EXPECT_EQ(c.button.right, button.right);
-        EXPECT_EQ(c.button.bottom, button.bottom);
+        EXPECT_EQ(1, button.left);
+        EXPECT_EQ(1, button.top);
+        EXPECT_EQ(width - 3, button.right);
+        EXPECT_EQ(height - 3, button.bottom);
     }
 }
 
@@ -266,12 +273,14 @@ TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {
         SCOPED_TRACE(testing::Message() << "band " << band);
         g_HostBand = band;
         const WindowPicture picture = Repainted(*window);
-        ASSERT_EQ(360, picture.Width());
-        ASSERT_EQ(186, picture.Height());
+        ASSERT_EQ(Scaled(360), picture.Width());
+        ASSERT_EQ(Scaled(186), picture.Height());
+        const int rowHeight = picture.Height() / 7;
         // The right edge holds no text: there the colours show the bar alone.
         const int x = picture.Width() - 2;
         for (int y = 0; y < picture.Height(); ++y) {
-            const bool inBar = band >= 0 && y >= (band + 1) * 26 - 5 && y < (band + 2) * 26 - 13;
+            const bool inBar = band >= 0 && y >= (band + 1) * rowHeight + Scaled(-5) &&
+                               y < (band + 2) * rowHeight + Scaled(-13);
             ASSERT_EQ(inBar ? kBandBar : kWorkedWith, picture.Pixel(x, y)) << "y " << y;
         }
     }
@@ -280,7 +289,9 @@ TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {
 TEST_F(MultiplierWindow, DxccViewShowsOnlyItsBackgroundWithoutBandOrPrefixes) {
     auto window = OpenForPixels();
     ASSERT_TRUE(window);
-    const RECT whole{0, 0, 360, 186};
+    const int right = Scaled(360);
+    const int bottom = Scaled(186);
+    const RECT whole{0, 0, right, bottom};
     g_HostMode = 0;
     g_HostBand = -1;
     SetWorked(0, {"DL", "JA"});
@@ -291,11 +302,12 @@ TEST_F(MultiplierWindow, DxccViewShowsOnlyItsBackgroundWithoutBandOrPrefixes) {
     g_HostMode = 0;
     const WindowPicture picture = Repainted(*window);
     // Two prefixes side by side in the grid's first 15-pixel line.
-    EXPECT_GT(picture.CountOtherThan(kDxcc, {5, 0, 45, 15}), 0);
-    EXPECT_GT(picture.CountOtherThan(kDxcc, {45, 0, 85, 15}), 0);
-    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {85, 0, 360, 186}));
-    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 15, 360, 186}));
-    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 0, 5, 186}));
+    const int line = Scaled(15);
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {Scaled(5), 0, Scaled(45), line}), 0);
+    EXPECT_GT(picture.CountOtherThan(kDxcc, {Scaled(45), 0, Scaled(85), line}), 0);
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {Scaled(85), 0, right, bottom}));
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, line, right, bottom}));
+    EXPECT_EQ(0, picture.CountOtherThan(kDxcc, {0, 0, Scaled(5), bottom}));
 }
 
 TEST_F(MultiplierWindow, EveryPrefixOfTheCountryFileFitsItsCellInTheButtonsFont) {
@@ -318,8 +330,8 @@ TEST_F(MultiplierWindow, EveryPrefixOfTheCountryFileFitsItsCellInTheButtonsFont)
     }
     DeleteDC(dc);
     // A column to spare at the end of the cell, a row at the end of the line.
-    EXPECT_LT(widest.cx, 40) << widestPrefix;
-    EXPECT_LT(widest.cy, 15) << widestPrefix;
+    EXPECT_LT(widest.cx, Scaled(40)) << widestPrefix;
+    EXPECT_LT(widest.cy, Scaled(15)) << widestPrefix;
 }
 
 TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
@@ -329,7 +341,8 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
     ASSERT_TRUE(window);
     g_HostBand = 5;
     g_HostMode = 0;
-    const std::vector<PixelPoint> cells = GridCells(longest, {0, 0, 360, 186});
+    const std::vector<PixelPoint> cells =
+        GridCells(longest, {0, 0, Scaled(360), Scaled(186)}, m_Dpi);
     ASSERT_EQ(40u, cells.size());
     // The grid drawn once for each class of cells, the others left blank: no
     // ink of one class may touch ink of another.
@@ -338,15 +351,16 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
         std::vector<std::string> shown;
         for (std::size_t i = 0; i < cells.size(); ++i) {
             // Blanks, each of its own length, hold the other cells' places.
-            shown.push_back(CellClass(cells[i]) == drawn ? longest[i] : std::string(i + 1, ' '));
+            shown.push_back(CellClass(cells[i], m_Dpi) == drawn ? longest[i]
+                                                                : std::string(i + 1, ' '));
         }
         SetWorked(0, shown);
         inks.push_back(Repainted(*window));
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (CellClass(cells[i]) == drawn) {
+            if (CellClass(cells[i], m_Dpi) == drawn) {
                 const PixelPoint& c = cells[i];
-                EXPECT_GT(inks.back().CountOtherThan(kDxcc, {c.x, c.y, c.x + 40, c.y + 15}), 0)
-                    << longest[i];
+                const RECT cell{c.x, c.y, c.x + Scaled(40), c.y + Scaled(15)};
+                EXPECT_GT(inks.back().CountOtherThan(kDxcc, cell), 0) << longest[i];
             }
         }
     }
@@ -378,4 +392,110 @@ TEST_F(MultiplierWindow, Screenshots) {
     g_HostCall.clear();
     Repainted(*window);
     EXPECT_FALSE(SaveScreenshot(window->GetSafeHwnd(), "dxcc-prefixes").empty());
+}
+
+namespace {
+
+// The worked-with view with only the host's band worked; the band rows of
+// the other bands are blank.
+void ShowOnlyTheHostsBand(int32_t band) {
+    g_HostCall = "VP2EXX/MM";
+    g_HostBand = band;
+    std::lock_guard<std::mutex> lock(g_StoreLock);
+    g_BandRows.assign(6, {"", "", "", "", ""});
+    g_BandRows[static_cast<std::size_t>(band)] = {"10m", "23:48", "09:15", "NWT", "   -"};
+}
+
+// Below the table's header, every pixel of text lies on the band bar: the
+// bar covers the host's row, text and all.
+void ExpectTheHostsRowOnTheBar(const WindowPicture& picture, int dpi) {
+    const int belowHeader = ScalePixels(18, dpi) + ScalePixels(15, dpi);
+    int barTop = -1;
+    int barBottom = -1;
+    for (int y = 0; y < picture.Height(); ++y) {
+        if (picture.Pixel(picture.Width() - 2, y) == kBandBar) {
+            barBottom = y + 1;
+            barTop = barTop < 0 ? y : barTop;
+        }
+    }
+    ASSERT_GE(barTop, 0) << "no bar";
+    int ink = 0;
+    for (int y = belowHeader; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const COLORREF pixel = picture.Pixel(x, y);
+            if (pixel != kBandBar && pixel != kWorkedWith) {
+                ++ink;
+                ASSERT_TRUE(y >= barTop && y < barBottom)
+                    << "text at " << x << "," << y << " off the bar " << barTop << "-" << barBottom;
+            }
+        }
+    }
+    EXPECT_GT(ink, 0) << "the row's text";
+}
+
+}  // namespace
+
+TEST_F(MultiplierWindow, TheBandBarCoversTheHostsRowTextAndAll) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    for (int32_t band = 1; band <= 5; ++band) {
+        SCOPED_TRACE(testing::Message() << "band " << band);
+        ShowOnlyTheHostsBand(band);
+        ExpectTheHostsRowOnTheBar(Repainted(*window), static_cast<int>(window->Dpi()));
+    }
+}
+
+TEST_F(MultiplierWindow, WorkedWithTextsStayInsideTheButtonAndApart) {
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    HWND button = GetDlgItem(window->GetSafeHwnd(), IDC_INFO_BUTTON);
+    StatusButtonData data;
+    data.hostCall = "VP2EXX/MM";
+    data.hostBand = 5;
+    for (const char* band : {"160m", "80m", "40m", "20m", "15m", "10m"}) {
+        data.bandRows.push_back({band, "23:48", "09:15", "NWT", "   -"});
+    }
+    RECT item;
+    GetClientRect(button, &item);
+    HDC dc = GetDC(button);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    std::vector<LaidOutText> texts;
+    for (const DrawOp& op : LayoutStatusButton(data, {0, 0, item.right, item.bottom},
+                                               static_cast<int>(window->Dpi()))) {
+        if (op.kind == DrawOp::kText) {
+            SIZE size{};
+            GetTextExtentPoint32A(dc, op.text.c_str(), static_cast<int>(op.text.size()), &size);
+            const RECT cell{op.rect.left, op.rect.top, op.rect.left + size.cx,
+                            op.rect.top + size.cy};
+            texts.push_back({LaidOutText::kDrawn, nullptr, op.text, item, cell, 0});
+            EXPECT_TRUE(cell.right <= item.right && cell.bottom <= item.bottom)
+                << op.text << " at " << Describe(cell) << " in " << Describe(item);
+        }
+    }
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    ExpectTextsApart(texts);
+}
+
+TEST_F(MultiplierWindow, ANewDpiLaysTheWindowOutAgainAndTheButtonDrawsForIt) {
+    // Where the window has room to grow to twice its size on the screen.
+    PositionCase{"20", "20", 20, 20}.WriteSettings("dxcc_x", "dxcc_y");
+    auto window = OpenMultiplier();
+    ASSERT_TRUE(window);
+    // Resized once (a pixel wider), the button fills the client area as every
+    // layout leaves it.
+    RECT client;
+    GetClientRect(window->GetSafeHwnd(), &client);
+    ResizeClient(window->GetSafeHwnd(), client.right + 1, client.bottom);
+    ShowOnlyTheHostsBand(5);
+    ExpectLaidOutAgainForEachScale(window->GetSafeHwnd(), window->Dpi(), [&](UINT scale) {
+        ExpectTheHostsRowOnTheBar(Repainted(*window), static_cast<int>(scale));
+        // The button fills the new client area.
+        RECT client;
+        GetClientRect(window->GetSafeHwnd(), &client);
+        const RECT button = ButtonRect(window->GetSafeHwnd());
+        EXPECT_EQ(client.right - 3, button.right);
+        EXPECT_EQ(client.bottom - 3, button.bottom);
+    });
 }

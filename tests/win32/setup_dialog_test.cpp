@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/layout_checks.h"
 #include "tests/win32/running_setup.h"
 #include "tests/win32/status_window_checks.h"
 #include "tests/win32/test_host.h"
@@ -96,6 +97,15 @@ TEST_F(SetupDialog, HoldsItsBoxesAndLabels) {
     ExpectPlacedAt(window, labels[0], {91, 9, 18, 10});
     EXPECT_EQ("Choice mode", WindowText(labels[1]));
     ExpectPlacedAt(window, labels[1], {11, 8, 43, 10});
+}
+
+TEST_F(SetupDialog, EveryLabelFitsAtTheWindowsScaleAndAtEachNewOne) {
+    RunningSetup setup;
+    // From a thread of its own: the dialog's thread may call the host here.
+    RunOnOtherThread([&] {
+        ExpectTextsFitAndApart(setup.Window(), setup.Dialog().Dpi());
+        ExpectLaidOutAgainForEachScale(setup.Window(), setup.Dialog().Dpi());
+    });
 }
 
 TEST_F(SetupDialog, ModeBoxesActAsARadioPairThatWritesAndSendsOnlyOnAChange) {

@@ -9,6 +9,7 @@
 
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/layout_checks.h"
 #include "tests/win32/status_window_checks.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
@@ -60,19 +61,25 @@ const Cell kGrid[] = {
     {175, 1112, "R3", 134},
 };
 
-// Every box is 8 units high; the widths leave room for the caption.
+// Every box is 8 units high; the widths leave room for the caption at every
+// display scale: the boxes whose captions are the widest for their width
+// at some scale are 2 units wider than the others of their group.
 DluRect BoxPlace(const Cell& cell) {
+    const std::string caption = cell.caption;
+    const bool widened =
+        std::string(" MA MD MN MO NM WA WV WY CAM CHH COA DGO GTO GRO HGO MOR QRO ")
+            .find(" " + caption + " ") != std::string::npos;
     int width = 20;
-    if (std::string(cell.caption) == "PEI") {
+    if (caption == "PEI") {
         width = 22;
-    } else if (std::string(cell.caption) == "NWT") {
+    } else if (caption == "NWT") {
         width = 26;
     } else if (cell.id >= IDC_BOX_AGS && cell.id <= IDC_BOX_ZAC) {
         width = 24;
     } else if (cell.id >= IDC_BOX_R1) {
         width = 29;
     }
-    return {cell.x, cell.y, width, 8};
+    return {cell.x, cell.y, width + (widened ? 2 : 0), 8};
 }
 
 struct Label {
@@ -185,4 +192,11 @@ TEST_F(StatProvWindow, ControlsAndBackgroundTakeTheWindowsColours) {
     auto window = OpenStatProv();
     ASSERT_TRUE(window);
     ExpectStatusColours(window->GetSafeHwnd(), IDC_BOX_AL);
+}
+
+TEST_F(StatProvWindow, EveryLabelFitsAtTheWindowsScaleAndAtEachNewOne) {
+    auto window = OpenStatProv();
+    ASSERT_TRUE(window);
+    ExpectTextsFitAndApart(window->GetSafeHwnd(), window->Dpi());
+    ExpectLaidOutAgainForEachScale(window->GetSafeHwnd(), window->Dpi());
 }

@@ -1,14 +1,32 @@
 #include "tests/win32/window_picture.h"
 
 #include <fstream>
+#include <functional>
 
 #include "tests/win32/wine_path.h"
 
 WindowPicture::WindowPicture(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
-    m_Width = rect.right - rect.left;
-    m_Height = rect.bottom - rect.top;
+    HDC windowDc = GetWindowDC(window);
+    Draw(rect.right - rect.left, rect.bottom - rect.top, [&](HDC picture, int width, int height) {
+        BitBlt(picture, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+    });
+    ReleaseDC(window, windowDc);
+}
+
+WindowPicture WindowPicture::PrintedClient(HWND window, int width, int height) {
+    WindowPicture picture;
+    picture.Draw(width, height, [&](HDC dc, int, int) {
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    });
+    return picture;
+}
+
+void WindowPicture::Draw(int width, int height, const std::function<void(HDC, int, int)>& paint) {
+    m_Width = width;
+    m_Height = height;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = m_Width;
@@ -17,12 +35,11 @@ WindowPicture::WindowPicture(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC windowDc = GetWindowDC(window);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memoryDc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap) {
         HGDIOBJ old = SelectObject(memoryDc, bitmap);
-        BitBlt(memoryDc, 0, 0, m_Width, m_Height, windowDc, 0, 0, SRCCOPY);
+        paint(memoryDc, m_Width, m_Height);
         GdiFlush();
         const uint32_t* pixels = static_cast<const uint32_t*>(bits);
         m_Pixels.assign(pixels, pixels + static_cast<std::size_t>(m_Width) * m_Height);
@@ -30,7 +47,6 @@ WindowPicture::WindowPicture(HWND window) {
         DeleteObject(bitmap);
     }
     DeleteDC(memoryDc);
-    ReleaseDC(window, windowDc);
 }
 
 COLORREF WindowPicture::Pixel(int x, int y) const {
@@ -78,6 +94,11 @@ bool WindowPicture::SaveBmp(const std::string& path) const {
 std::string SaveScreenshot(HWND window, const std::string& name) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    const std::string path = WinePath(ARRL_SCREENSHOT_DIR) + "\\" + name + ".bmp";
+    // The runs at other display scales save theirs beside those at 100 %.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const std::string scale = dpi == 96 ? "" : "-" + std::to_string(dpi) + "dpi";
+    const std::string path = WinePath(ARRL_SCREENSHOT_DIR) + "\\" + name + scale + ".bmp";
     return WindowPicture(window).SaveBmp(path) ? path : std::string();
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@
 class WindowPicture {
 public:
     explicit WindowPicture(HWND window);
+    // The window's client area as it paints itself (WM_PRINTCLIENT) into a
+    // picture of this size, whatever part of it the screen shows.
+    static WindowPicture PrintedClient(HWND window, int width, int height);
 
     int Width() const { return m_Width; }
     int Height() const { return m_Height; }
@@ -24,6 +28,10 @@ public:
     bool SaveBmp(const std::string& path) const;
 
 private:
+    WindowPicture() = default;
+    // A picture of this size, painted by the function into a memory context.
+    void Draw(int width, int height, const std::function<void(HDC, int, int)>& paint);
+
     int m_Width = 0;
     int m_Height = 0;
     std::vector<uint32_t> m_Pixels;  // top-down rows of 0x00RRGGBB
@@ -31,5 +39,6 @@ private:
 
 // Saves a screenshot of the window among the test run's artefacts, as
 // <name>.bmp in the screenshot folder of the build tree (turned into PNG
-// files after the run); the file's path, empty when it could not be written.
+// files after the run), <name>-<DPI>dpi.bmp at other scales than 100 %; the
+// file's path, empty when it could not be written.
 std::string SaveScreenshot(HWND window, const std::string& name);

@@ -1,7 +1,8 @@
 // Where the control dialog and the two status windows open on the screen of
-// the run: ./dev test runs this program on screens of 1024x768, 1280x1024 and
-// 1920x1080. The windows open as in the host: the control dialog, then both
-// status windows at its first refresh.
+// the run: ./dev test runs this program on screens of 1024x768, 1280x1024,
+// 1366x768 and 1920x1080 at 100 %, 1920x1080 at 125 % and 150 %, and
+// 3840x2160 at 200 %. The windows open as in the host: the control dialog,
+// then both status windows at its first refresh.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -161,9 +162,11 @@ TEST_F(WindowPlacement, AWindowStoredOffTheScreenOpensInItsTopRightCorner) {
     for (std::size_t moved = 0; moved < kModuleWindowCount; ++moved) {
         SCOPED_TRACE(kNames[moved]);
         const std::string prefix = keys[moved];
-        const std::array<Placed, kModuleWindowCount> placed =
-            Open(prefix + "_x=3000\r\n" + prefix + "_y=-500\r\n");
         const PixelRect work = MainWorkArea();
+        // Right of the screen by more than a window's width, whatever its size.
+        const std::string offRight = std::to_string(work.right + 1000);
+        const std::array<Placed, kModuleWindowCount> placed =
+            Open(prefix + "_x=" + offRight + "\r\n" + prefix + "_y=-500\r\n");
         EXPECT_EQ(work.right, placed[moved].frame.right);
         EXPECT_EQ(work.top, placed[moved].frame.top);
         ExpectTitleBarsFree(placed);
