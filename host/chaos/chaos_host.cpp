@@ -137,7 +137,7 @@ int ChaosHost::Run() {
     if (m_Cycle.Load()) {
         m_HostThreads.Resume();
         // In exit mode the run goes on until the exit comes.
-        while ((m_Options.keepGoing || !m_Run.Failed()) && !m_Unloaded &&
+        while ((m_Options.keepGoing ? !m_Run.Limited() : !m_Run.Ended()) && !m_Unloaded &&
                (exitMode || m_Run.Elapsed() < m_Options.seconds * 1000)) {
             Draw(kByMain, kMainThread, m_Random);
         }
@@ -149,10 +149,11 @@ int ChaosHost::Run() {
     m_Ending = true;
     m_OperatorThread.join();
     PrintFigures();
-    if (exitMode && m_Run.Failed()) {
-        TerminateProcess(GetCurrentProcess(), kChaosFail);  // before the exit comes
+    const int result = m_Run.Failed() ? kChaosFail : m_Run.Limited() ? kChaosLimit : kChaosPass;
+    if (exitMode && result != kChaosPass) {
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(result));  // before the exit comes
     }
-    return m_Run.Failed() ? kChaosFail : kChaosPass;
+    return result;
 }
 
 // Before anything is counted: the module's windows with a refresh once with
@@ -222,7 +223,10 @@ void ChaosHost::PrintFigures() {
         "RESULT result=%s seed=%llu seconds=%lu threads=%d events=%d loads=%d unloads=%d "
         "stopped=%d worst_unload_ms=%lu worst_call=%s clean_handles=%d/%d stack_reserve_kib=%u "
         "stack_used_kib=%u\n",
-        m_Run.Failed() ? "fail" : "pass", static_cast<unsigned long long>(m_Options.seed),
+        m_Run.Failed()    ? "fail"
+        : m_Run.Limited() ? "limit"
+                          : "pass",
+        static_cast<unsigned long long>(m_Options.seed),
         static_cast<unsigned long>(m_Options.seconds), m_ExtraThreads, events, f.loads, f.unloads,
         f.stopped, static_cast<unsigned long>(f.worstUnloadMs), worstCall.c_str(), f.cleanHandles,
         cleanUnloads, f.deepestStack.reserve / 1024, f.deepestStack.used / 1024);

@@ -90,6 +90,11 @@ void ChaosRun::Fail(const std::string& message) {
     Log("FAIL: " + message);
 }
 
+void ChaosRun::Limit(const std::string& message) {
+    m_Limited = true;
+    Log("LIMIT: " + message);
+}
+
 void ChaosRun::Log(const std::string& line) {
     std::lock_guard<std::mutex> lock(m_Lock);
     std::printf("%7.3f %s\n", Elapsed() / 1000.0, line.c_str());

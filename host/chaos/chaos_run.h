@@ -19,6 +19,11 @@ enum ChaosExit {
     kChaosFail = 1,  // a check failed: the first failure is printed
     kChaosUsage = 2,
     kChaosHang = 3,  // a call, an unload or a wait of the host went on past every bound
+    // The run met what the module cannot help and could not go on: the host's
+    // own look-up of its object waits for good after an unload had to stop a
+    // window thread inside its look-up (Wine's running-object table keeps the
+    // lock that the stopped thread held).
+    kChaosLimit = 4,
     // 5: the process crashed (host/simulator/module_watch.h)
     kChaosExitMode = 77,  // the ExitProcess that a run in exit mode makes
 };
@@ -95,6 +100,12 @@ public:
     // Notes the first failure (printed at once); later ones are only printed.
     void Fail(const std::string& message);
     bool Failed() const { return m_Failed; }
+    // Notes that the run met the limit of kChaosLimit: it ends, as after a
+    // failure, but the module failed no check.
+    void Limit(const std::string& message);
+    bool Limited() const { return m_Limited; }
+    // The run ends: a check failed or the run met its limit.
+    bool Ended() const { return m_Failed || m_Limited; }
     const std::string& Failure() const { return m_Failure; }
     // One line of the run's log, with the time since its start.
     void Log(const std::string& line);
@@ -118,6 +129,7 @@ private:
     DWORD m_Start = GetTickCount();
     std::atomic<const PluginExports*> m_Exports{nullptr};
     std::atomic<bool> m_Failed{false};
+    std::atomic<bool> m_Limited{false};
     std::string m_Failure;
     std::mutex m_Lock;  // the log, the failure and the figures
     std::map<std::string, DWORD> m_Worst;

@@ -2,8 +2,9 @@
 // host may do to the module, in an order drawn from a seed, and checks after
 // every step that the module held. One seed per process:
 //   chaos_host [--keep-going] [--trace] --seed N [--seconds S] [--module PATH]
-// Exit code 0: the run passed; 1: a check failed; 3: something hung; 5: the
-// process crashed; 77: a run in exit mode ended as it should.
+// Exit code 0: the run passed; 1: a check failed; 3: something hung; 4: the
+// run met the limit of the system under the module (host/chaos/chaos_run.h);
+// 5: the process crashed; 77: a run in exit mode ended as it should.
 #include <windows.h>
 
 #include <cstdio>

@@ -29,7 +29,7 @@ bool ModuleCycle::Load() {
     m_Objects.Release();
     std::string stuck;
     if (HostObjects::CallRunning(m_Run, stuck) == E_PENDING) {
-        m_Run.Fail(stuck + ", before a load");
+        NoteStuck(stuck + ", before a load");
         return false;
     }
     m_HandlesBefore = HandleCensus::Take();
@@ -133,7 +133,18 @@ void ModuleCycle::Unload() {
     m_ModuleThreads->CloseHandles();  // closed before the count
     m_Run.Log("FreeLibrary took " + std::to_string(took) + " ms" +
               (stopped ? ", a window thread stopped" : ""));
+    m_LastUnloadStopped = stopped != 0;
     CheckRemains(stopped);
+}
+
+void ModuleCycle::NoteStuck(const std::string& stuck) {
+    // After a stop, the look-up that waits is the host's: the module's own
+    // ended with its thread.
+    if (m_LastUnloadStopped && stuck.find("GetActiveObject") != std::string::npos) {
+        m_Run.Limit(stuck + " after a window thread was stopped");
+    } else {
+        m_Run.Fail(stuck);
+    }
 }
 
 void ModuleCycle::CheckRemains(int stopped) {
@@ -141,7 +152,7 @@ void ModuleCycle::CheckRemains(int stopped) {
     std::string stuck;
     const HRESULT answer = HostObjects::CallRunning(m_Run, stuck);
     if (answer == E_PENDING) {
-        m_Run.Fail(stuck + ", after an unload");
+        NoteStuck(stuck + ", after an unload");
     } else if (m_Objects.Current() != HostObjects::kNone && FAILED(answer)) {
         char text[80];
         std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(answer));

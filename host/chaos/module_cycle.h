@@ -57,6 +57,9 @@ public:
 
 private:
     void CheckRemains(int stopped);
+    // The host's own call of its object did not come back: a failure, or the
+    // run's limit when the last unload stopped a thread.
+    void NoteStuck(const std::string& stuck);
 
     ChaosRun& m_Run;
     HostObjects& m_Objects;
@@ -69,4 +72,5 @@ private:
     HandleCensus m_HandlesBefore;
     MemoryCensus m_MemoryBefore;
     Figures m_Figures;
+    bool m_LastUnloadStopped = false;
 };

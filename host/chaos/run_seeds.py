@@ -10,8 +10,10 @@ out as the host's: the module in Plugins/. Its log stays in logs/ there: the
 figures of a passing seed, every event drawn of one that did not pass (the
 folder of such a seed stays too). A seed
 passes when the host exits 0 (77 for a seed in exit mode, with no failure
-logged before the exit); 1 is a failed check, 3 or the time limit a hang,
-anything else a crash. The exit status is 0 when every seed passed.
+logged before the exit); 1 is a failed check, 3 or the time limit a hang, 4
+the limit of the system under the module (a run that could not go on, with
+no check failed: host/chaos/chaos_run.h), anything else a crash. The exit
+status is 0 when every seed passed or met that limit.
 """
 
 import argparse
@@ -49,12 +51,14 @@ def classify(seed, code, log):
     failed = "FAIL:" in log
     if code is None:
         return "hang"
+    if code == 4 and not failed:
+        return "limit"
     if is_exit_seed(seed):
         if code == EXIT_MODE_CODE and not failed:
             return "pass"
     elif code == 0:
         return "pass"
-    return {1: "fail", 3: "hang", 77: "fail"}.get(code, "crash")
+    return {1: "fail", 3: "hang", 4: "fail", 77: "fail"}.get(code, "crash")
 
 
 def run_seed(build, dll, chaos, seed, seconds, keep_going):
@@ -101,7 +105,7 @@ def figures(log):
 
 class Summary:
     def __init__(self):
-        self.outcomes = {"pass": 0, "fail": 0, "crash": 0, "hang": 0}
+        self.outcomes = {"pass": 0, "limit": 0, "fail": 0, "crash": 0, "hang": 0}
         self.seconds = 0.0
         self.seed_seconds = 0
         self.worst_unload = (0, None)
@@ -117,7 +121,8 @@ class Summary:
         self.seed_seconds += seconds
         result, unloads = figures(log)
         if outcome != "pass":
-            found = re.search(r"(FAIL|HANG): (.*)", log) or re.search(r"crashed: (.*)", log)
+            found = (re.search(r"(FAIL|HANG|LIMIT): (.*)", log)
+                     or re.search(r"crashed: (.*)", log))
             self.failures.append((seed, outcome, found.group(0) if found else "no message"))
         if not result:
             return
@@ -139,8 +144,9 @@ class Summary:
 
     def print(self, label, out=print):
         o = self.outcomes
-        out("%s: %d seeds, %d pass, %d fail, %d crash, %d hang; %d seed-seconds in %.0f s"
-            % (label, sum(o.values()), o["pass"], o["fail"], o["crash"], o["hang"],
+        out("%s: %d seeds, %d pass, %d limit, %d fail, %d crash, %d hang; %d seed-seconds "
+            "in %.0f s"
+            % (label, sum(o.values()), o["pass"], o["limit"], o["fail"], o["crash"], o["hang"],
                self.seed_seconds, self.seconds))
         out("worst FreeLibrary %d ms (seed %s); worst call %s %d ms (seed %s)"
             % (self.worst_unload[0], self.worst_unload[1], self.worst_call[1],
@@ -201,7 +207,7 @@ def main():
     label = ("seeds of %s" % args.seeds_file if args.seeds_file
              else "seeds %d..%d" % (args.range[0], args.range[1]))
     summary.print(label)
-    return 0 if summary.outcomes["pass"] == len(seeds) else 1
+    return 0 if summary.outcomes["pass"] + summary.outcomes["limit"] == len(seeds) else 1
 
 
 if __name__ == "__main__":

@@ -23,6 +23,8 @@ class Classify(unittest.TestCase):
             (7, 1, "FAIL: x", "fail"),
             (7, 3, "HANG: x", "hang"),
             (7, None, "", "hang"),            # the hard time limit
+            (7, 4, "LIMIT: x", "limit"),
+            (7, 4, "FAIL: x\nLIMIT: y", "fail"),  # a failure before the limit
             (7, 5, "crashed", "crash"),
             (7, 77, "", "fail"),              # an exit in a run that is not in exit mode
             (10, 77, "", "pass"),             # exit mode
@@ -45,10 +47,12 @@ class Figures(unittest.TestCase):
         summary = run_seeds.Summary()
         summary.add(7, 60, "pass", 65.0, UNLOADS + RESULT)
         summary.add(8, 60, "hang", 105.0, " 9.0 HANG: FreeLibrary on host thread 0\n")
+        summary.add(9, 60, "limit", 20.0, " 9.0 LIMIT: the host's GetActiveObject\n")
         lines = []
         summary.print("seeds 7..8", out=lines.append)
         self.assertEqual([
-            "seeds 7..8: 2 seeds, 1 pass, 0 fail, 0 crash, 1 hang; 120 seed-seconds in 170 s",
+            "seeds 7..8: 3 seeds, 1 pass, 1 limit, 0 fail, 0 crash, 1 hang; 180 seed-seconds in "
+            "190 s",
             "worst FreeLibrary 3004 ms (seed 7); worst call ResetStats0 812 ms (seed 7)",
             "handles left per load, 3 extra host thread(s): median 2, mean 2.00, exactly 2 in 1 "
             "of 1 unloads (no thread stopped)",
@@ -57,6 +61,7 @@ class Figures(unittest.TestCase):
             "2048 KiB reserved",
             "window threads' stacks: 1024 KiB reserved, deepest use 30 KiB",
             "  seed 8 hang: HANG: FreeLibrary on host thread 0",
+            "  seed 9 limit: LIMIT: the host's GetActiveObject",
         ], lines)
 
 
