@@ -254,6 +254,10 @@ void ChaosHost::Starve(int thread, ChaosRandom& random) {
 void ChaosHost::Reload(int, ChaosRandom& random) {
     m_HostThreads.Pause();
     m_Cycle.Unload();
+    if (m_Run.Limited()) {
+        m_Unloaded = true;  // the object can be neither published nor looked up again
+        return;
+    }
     if (random.Percent(40)) {
         DamageSettings(random, m_Run);
     }
