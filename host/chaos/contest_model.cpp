@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+#include "platform/text.h"
+
 namespace {
 
 // The location codes that count as multipliers: US states and DC, Canadian
@@ -34,25 +36,9 @@ std::string MultiplierOf(const std::string& code) {
     return std::string();
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 // Upper case (ASCII letters only), without blanks at either end.
 std::string Normalised(const std::string& exchange) {
-    std::string text;
-    for (char c : exchange) {
-        text += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    return text.substr(begin, end - begin);
+    return TrimWhiteSpace(UpperCased(exchange));
 }
 
 bool SendsLocationCode(const std::string& prefix, const std::string& call) {
