@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "bench/synthetic_log.h"
-#include "windows/refresh_cycle.h"
 
 namespace fs = std::filesystem;
 
@@ -17,7 +16,6 @@ void EnterScratchDirectory() {
     const fs::path dir = fs::temp_directory_path() / ("arrl-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir / "Plugins");
     fs::current_path(dir);
-    FillBandNames();
     entered = true;
 }
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_env.h"
-#include "engine/log_store.h"
+#include "exports/module_state.h"
 #include "exports/plugin_api.h"
 #include "windows/refresh_cycle.h"
 
@@ -12,6 +12,13 @@ namespace {
 
 // Callsigns typed by the operator: stored ones (duplicates and not) and new ones.
 const char* const kTyped[] = {"W7919", "W15838", "DL23757", "VE31676", "N0NEW", "W39595"};
+
+// The refresh of the module's log, as the window thread runs it.
+RefreshCycle& Refresh() {
+    static RefreshCycle refresh(TheModule().m_Log);
+    refresh.FillBandNames();
+    return refresh;
+}
 
 void BM_CheckCall(benchmark::State& state) {
     EnsureLoaded(static_cast<std::size_t>(state.range(0)));
@@ -27,15 +34,17 @@ void BM_CheckCall(benchmark::State& state) {
 // The same answer by walking the whole store, twice at worst.
 int LinearCheck(const std::string& call, const std::string& mode, const std::string& prefix,
                 const std::string& band) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        const CInfo& q = g_InfoLog[i];
+    ContestLog& log = TheModule().m_Log;
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    const CInfoLog& store = log.m_InfoLog;
+    for (std::size_t i = 0; i < store.GetSize(); ++i) {
+        const CInfo& q = store[i];
         if (q.m_Call == call && q.m_Band == band && q.m_Mode == mode) {
             return 0;
         }
     }
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        if (g_InfoLog[i].m_Mode == mode && g_InfoLog[i].m_Prefix == prefix) {
+    for (std::size_t i = 0; i < store.GetSize(); ++i) {
+        if (store[i].m_Mode == mode && store[i].m_Prefix == prefix) {
             return 1;
         }
     }
@@ -84,29 +93,32 @@ void BM_RefreshDataStep(benchmark::State& state) {
     EnsureLoaded(static_cast<std::size_t>(state.range(0)));
     GetResult0(nullptr);  // the worked lists the captions and flags show
     SilentView view;
+    RefreshCycle& refresh = Refresh();
     std::size_t i = 0;
     for (auto _ : state) {
         InstantHost host(kTyped[i++ % 6]);
-        RunRefresh(host, view);
+        refresh.Run(host, view);
     }
 }
 
 void BM_RefreshRows(benchmark::State& state) {
     EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    RefreshCycle& refresh = Refresh();
     std::size_t i = 0;
     for (auto _ : state) {
-        FillBandRowsFor(kTyped[i++ % 6]);
+        refresh.FillBandRowsFor(kTyped[i++ % 6]);
     }
 }
 
 // The rows by comparing every record with every band.
-void LinearRows(const std::string& call) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        const CInfo& q = g_InfoLog[i];
-        for (std::size_t k = 0; k < g_BandNames.size(); ++k) {
-            if (q.m_Band == g_BandNames[k] && q.m_Call == call) {
-                g_BandRows[k][3] = q.m_MultCode;
+void LinearRows(const std::vector<std::string>& bandNames, const std::string& call) {
+    ContestLog& log = TheModule().m_Log;
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
+        const CInfo& q = log.m_InfoLog[i];
+        for (std::size_t k = 0; k < bandNames.size(); ++k) {
+            if (q.m_Band == bandNames[k] && q.m_Call == call) {
+                log.m_BandRows[k][3] = q.m_MultCode;
             }
         }
     }
@@ -114,9 +126,10 @@ void LinearRows(const std::string& call) {
 
 void BM_RefreshRowsLinearScan(benchmark::State& state) {
     EnsureLoaded(static_cast<std::size_t>(state.range(0)));
+    const std::vector<std::string>& bandNames = Refresh().m_BandNames;
     std::size_t i = 0;
     for (auto _ : state) {
-        LinearRows(kTyped[i++ % 6]);
+        LinearRows(bandNames, kTyped[i++ % 6]);
     }
 }
 

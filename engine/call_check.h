@@ -1,5 +1,7 @@
 #pragma once
 
+class ContestLog;
+
 // Result codes of the call check.
 enum CallCheckResult {
     kCallDuplicate = 0,      // same callsign, band and mode already stored
@@ -10,8 +12,8 @@ enum CallCheckResult {
 
 // Answers how the callsign being entered stands against the store, and
 // restarts the status windows' refresh timer. refBand may be null.
-int CheckCall(const char* call, const char* mode, const char* prefix, const char* band,
-              const char* refBand);
+int CheckCall(ContestLog& log, const char* call, const char* mode, const char* prefix,
+              const char* band, const char* refBand);
 
 // The delay of the refresh after the last call check.
 constexpr unsigned kCallCheckRefreshMs = 330;

@@ -6,16 +6,6 @@
 
 const char* const kBandNames[kBandCount] = {"160m", "80m", "40m", "20m", "15m", "10m"};
 
-std::mutex g_StoreLock;
-CInfoLog g_InfoLog;
-std::vector<std::string> g_Bands;
-std::vector<std::vector<std::string>> g_BandRows;
-CWorkedList g_WorkedDxcc[2];
-CWorkedList g_WorkedCodes[2];
-int32_t g_ReportMode = 0;
-std::string g_Contestant;
-std::string g_ContestYear;
-
 int ModeClass(const std::string& mode) {
     return mode == kModeCw ? 0 : 1;
 }

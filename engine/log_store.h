@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -133,18 +132,3 @@ extern const char* const kBandNames[kBandCount];
 
 // Mode class: 0 for "CW", 1 for every other mode.
 int ModeClass(const std::string& mode);
-
-// Guards every object below. Writers hold it for each whole change; the
-// window thread reads under it. Never call into the window system or COM
-// while holding it.
-extern std::mutex g_StoreLock;
-
-extern CInfoLog g_InfoLog;
-extern std::vector<std::string> g_Bands;
-extern std::vector<std::vector<std::string>> g_BandRows;
-extern CWorkedList g_WorkedDxcc[2];
-extern CWorkedList g_WorkedCodes[2];
-
-extern int32_t g_ReportMode;
-extern std::string g_Contestant;
-extern std::string g_ContestYear;

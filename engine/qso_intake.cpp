@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/contest_log.h"
 #include "engine/engine_texts.h"
 #include "engine/exchange_rules.h"
-#include "engine/log_store.h"
 #include "platform/text.h"
 
 namespace {
@@ -56,16 +56,6 @@ std::string CommonStart(const QsoRecord& qso, unsigned int freqKHz) {
            Field(qso.rstRcvd) + sep + Field(qso.exchRcvd);
 }
 
-void EnterBand(const std::string& band) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    for (const std::string& known : g_Bands) {
-        if (known == band) {
-            return;
-        }
-    }
-    g_Bands.push_back(band);
-}
-
 CInfo MakeRecord(const QsoRecord& qso, unsigned int freqKHz) {
     CInfo record;
     record.m_Call = qso.call;
@@ -94,12 +84,12 @@ bool SendsLocationCode(const std::string& prefix, const std::string& call) {
     return call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
 }
 
-int AddQso(const QsoRecord& qso) {
+int AddQso(ContestLog& log, const QsoRecord& qso) {
     if (std::strcmp(qso.band, kContestBand) != 0) {
         return 0;
     }
     ErrorFile errors;
-    EnterBand(qso.band);
+    log.EnterBand(qso.band);
     const unsigned int freqKHz = qso.freqHz / 1000;
 
     if (*qso.exchRcvd == '\0' || *qso.exchSent == '\0') {
@@ -120,15 +110,15 @@ int AddQso(const QsoRecord& qso) {
             record.m_CodeError = 1;
         }
     }
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    g_InfoLog.Add(std::move(record));
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    log.m_InfoLog.Add(std::move(record));
     return 1;
 }
 
-int RemoveQso(const QsoRecord& qso) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
+int RemoveQso(ContestLog& log, const QsoRecord& qso) {
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
     const CInfo* found = nullptr;
-    g_InfoLog.ForEachOfCall(qso.call, [&](const CInfo& record) {
+    log.m_InfoLog.ForEachOfCall(qso.call, [&](const CInfo& record) {
         if (record.m_Band == qso.band && record.m_Mode == qso.mode &&
             SameSecond(record.m_Time, qso.qsoTime)) {
             found = &record;
@@ -136,7 +126,7 @@ int RemoveQso(const QsoRecord& qso) {
         return !found;
     });
     if (found) {
-        g_InfoLog.RemoveAt(g_InfoLog.IndexOf(*found));
+        log.m_InfoLog.RemoveAt(log.m_InfoLog.IndexOf(*found));
     }
     return 1;
 }

@@ -4,14 +4,16 @@
 
 #include "engine/qso_record.h"
 
+class ContestLog;
+
 // Stores a 10 m QSO in a contest mode; lists refused or faulty QSOs in the
 // error file. 1 when stored, 0 when ignored or refused.
-int AddQso(const QsoRecord& qso);
+int AddQso(ContestLog& log, const QsoRecord& qso);
 
 // Withdraws the stored QSO that the host deleted: the first with its
 // callsign, band, mode and time to the second; none when no record is that
 // QSO (the intake may have refused it). Always 1.
-int RemoveQso(const QsoRecord& qso);
+int RemoveQso(ContestLog& log, const QsoRecord& qso);
 
 // The received exchange as a location code: upper case, white space removed
 // at both ends.

@@ -5,9 +5,6 @@
 
 #include "platform/profile.h"
 
-int32_t g_SetupX = 0;
-int32_t g_SetupY = 0;
-
 int32_t ParseDecimal(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
@@ -40,26 +37,4 @@ void WriteSetting(const char* key, const std::string& value) {
 
 void WriteSettingInt(const char* key, int32_t value) {
     WriteSetting(key, std::to_string(value));
-}
-
-void LoadPosition(const char* keyX, const char* keyY, int32_t defaultX, int32_t defaultY) {
-    g_SetupX = ReadSettingInt(keyX);
-    g_SetupY = ReadSettingInt(keyY);
-    if (g_SetupX == 0) {
-        g_SetupX = defaultX;
-    }
-    if (g_SetupY == 0) {
-        g_SetupY = defaultY;
-    }
-}
-
-void SavePosition(int32_t left, int32_t top, const char* keyX, const char* keyY) {
-    if (left != g_SetupX) {
-        g_SetupX = left;
-        WriteSettingInt(keyX, left);
-    }
-    if (top != g_SetupY) {
-        g_SetupY = top;
-        WriteSettingInt(keyY, top);
-    }
 }

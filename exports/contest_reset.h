@@ -2,6 +2,9 @@
 
 #include "platform/ole_date_time.h"
 
+class ContestLog;
+struct PassResults;
+
 // The used positions of the host's reset record.
 struct ResetRecord {
     int reportMode = 0;
@@ -10,6 +13,8 @@ struct ResetRecord {
     COleDateTime date2{0.0, COleDateTime::null};
 };
 
-// Opens a scoring pass: empties the store, rebuilds the band rows and records
-// the values that title the pass. Always 1.
-int ResetStats(const ResetRecord& reset);
+// Opens a scoring pass on the log: empties the store, rebuilds the band rows
+// and records the values that title the pass; a report pass lets the operator
+// confirm the Cabrillo header of the results, another starts the status
+// windows as the settings' "Start" says. Always 1.
+int ResetStats(ContestLog& log, PassResults& results, const ResetRecord& reset);

@@ -7,6 +7,7 @@
 #include "engine/exchange_rules.h"
 #include "engine/qso_intake.h"
 #include "exports/contest_reset.h"
+#include "exports/module_state.h"
 #include "platform/desktop.h"
 #include "reports/score_summary.h"
 
@@ -75,7 +76,7 @@ int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const c
                            const char*, const char*, const char* band, const char* refBand, char*,
                            char*) {
     return Guarded(static_cast<int>(kCallNewCountry),
-                   [&] { return CheckCall(call, mode, prefix, band, refBand); });
+                   [&] { return CheckCall(TheModule().m_Log, call, mode, prefix, band, refBand); });
 }
 
 int PLUGIN_CALL AddData0(const char* myCall, const char* call, COleDateTime* qsoTime, COleDateTime*,
@@ -87,8 +88,8 @@ int PLUGIN_CALL AddData0(const char* myCall, const char* call, COleDateTime* qso
                          double, const char*, const char*, const char*, const char* band,
                          const char*) {
     return Guarded(0, [&] {
-        return AddQso(MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent, rstRcvd, exchSent,
-                              exchRcvd, prefix, band));
+        return AddQso(TheModule().m_Log, MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
+                                                 rstRcvd, exchSent, exchRcvd, prefix, band));
     });
 }
 
@@ -101,8 +102,8 @@ int PLUGIN_CALL RemoveData0(const char* myCall, const char* call, COleDateTime* 
                             int, int, int, double, double, const char*, const char*, const char*,
                             const char* band, const char*) {
     return Guarded(1, [&] {
-        return RemoveQso(MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent, rstRcvd, exchSent,
-                                 exchRcvd, prefix, band));
+        return RemoveQso(TheModule().m_Log, MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
+                                                    rstRcvd, exchSent, exchRcvd, prefix, band));
     });
 }
 
@@ -117,12 +118,16 @@ int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall, COl
         reset.myCall = HostText(myCall);
         reset.date1 = COleDateTime::FromHost(date1);
         reset.date2 = COleDateTime::FromHost(date2);
-        return ResetStats(reset);
+        ModuleState& module = TheModule();
+        return ResetStats(module.m_Log, module.m_Results, reset);
     });
 }
 
 const char* PLUGIN_CALL GetResult0(int* resultFlag) {
-    return Guarded(static_cast<const char*>(""), [&] { return GetResult(resultFlag); });
+    return Guarded(static_cast<const char*>(""), [&] {
+        ModuleState& module = TheModule();
+        return GetResult(module.m_Log, module.m_Results, resultFlag);
+    });
 }
 
 }  // extern "C"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/log_store.h"
 #include "engine/qso_record.h"
+#include "exports/module_state.h"
 #include "exports/plugin_api.h"
 #include "fuzz/engine_invariants.h"
 #include "fuzz/fuzz_check.h"
@@ -16,6 +16,11 @@
 #include "fuzz/fuzz_input.h"
 
 namespace {
+
+// The module's log, as the host's calls leave it.
+const ContestLog& Log() {
+    return TheModule().m_Log;
+}
 
 constexpr int kMaxCalls = 64;
 
@@ -39,17 +44,18 @@ struct Qso {
     // Its own record: the first with its callsign, band, mode and date-time
     // as a log writes it, to the second; past the end if none.
     std::size_t DeletedIndex() const {
+        const ContestLog& log = Log();
         const COleDateTime when = COleDateTime::FromHost(time);
         const char* const kToTheSecond = "%Y-%m-%d %H:%M:%S";
-        for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-            const CInfo& r = g_InfoLog[i];
+        for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
+            const CInfo& r = log.m_InfoLog[i];
             if (r.m_Call == HostText(call) && r.m_Band == HostText(band) &&
                 r.m_Mode == HostText(mode) && r.m_Time.m_status == when.m_status &&
                 r.m_Time.Format(kToTheSecond) == when.Format(kToTheSecond)) {
                 return i;
             }
         }
-        return g_InfoLog.GetSize();
+        return log.m_InfoLog.GetSize();
     }
 
     bool StoredAs(const CInfo& r) const {
@@ -83,10 +89,11 @@ struct Qso {
 };
 
 void Reset(int reportMode, const char* myCall, COleDateTime* date1, COleDateTime* date2) {
+    const ContestLog& log = Log();
     Require(ResetStats0("x", reportMode, myCall, date1, date2, "x", "x", "x", "x", "x", "x", "x",
                         "x", "x", "x", 1, 2, 3, 4.0, 5.0, "x", "x", "x") == 1,
             "ResetStats0 gives 1");
-    Require(g_InfoLog.GetSize() == 0 && g_Bands.empty(), "a reset empties the store");
+    Require(log.m_InfoLog.GetSize() == 0 && log.m_Bands.empty(), "a reset empties the store");
 }
 
 void ResetFromInput(FuzzInput& in) {
@@ -100,21 +107,23 @@ void ResetFromInput(FuzzInput& in) {
 // The records in store order, each by its address: a record stays where it
 // is while others come and go.
 std::vector<const CInfo*> Records() {
+    const ContestLog& log = Log();
     std::vector<const CInfo*> records;
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        records.push_back(&g_InfoLog[i]);
+    for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
+        records.push_back(&log.m_InfoLog[i]);
     }
     return records;
 }
 
 void Add(FuzzInput& in) {
-    const std::size_t before = g_InfoLog.GetSize();
+    const ContestLog& log = Log();
+    const std::size_t before = log.m_InfoLog.GetSize();
     const Qso qso(in);
     const int result = qso.Send(&AddData0);
     Require(result == 0 || result == 1, "AddData0 gives 0 or 1");
-    Require(g_InfoLog.GetSize() == before + static_cast<std::size_t>(result),
+    Require(log.m_InfoLog.GetSize() == before + static_cast<std::size_t>(result),
             "1 exactly when stored");
-    Require(result == 0 || qso.StoredAs(g_InfoLog[before]), "stored as the host sent it");
+    Require(result == 0 || qso.StoredAs(log.m_InfoLog[before]), "stored as the host sent it");
 }
 
 void Remove(FuzzInput& in) {
@@ -157,7 +166,7 @@ void Result(FuzzInput& in, FuzzDesktop& desktop) {
     const bool withFlag = (in.Byte() & 1) != 0;
     desktop.lastMessage.clear();
     CheckSummary(GetResult0(withFlag ? &flag : nullptr));
-    if (g_ReportMode != 0) {
+    if (Log().m_ReportMode != 0) {
         Require(!withFlag || flag == -1, "report pass stores -1");
         CheckCabrilloFile(desktop.lastMessage);
     } else {

@@ -9,11 +9,16 @@
 #include <utility>
 
 #include "engine/exchange_rules.h"
-#include "engine/log_store.h"
 #include "engine/qso_record.h"
+#include "exports/module_state.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
+
+// The module's log, as the host's calls leave it.
+const ContestLog& Log() {
+    return TheModule().m_Log;
+}
 
 bool Listed(const std::string& code) {
     for (int i = 0; i < kMultCodeCount; ++i) {
@@ -33,12 +38,13 @@ struct Totals {
 };
 
 Totals Recount() {
+    const ContestLog& log = Log();
     Totals t;
     std::set<std::pair<bool, std::string>> dxcc;
     std::set<std::pair<bool, std::string>> codes;
     std::set<std::pair<std::string, std::string>> counted;  // callsign and mode
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        const CInfo& q = g_InfoLog[i];
+    for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
+        const CInfo& q = log.m_InfoLog[i];
         if (q.m_Call.empty() || q.m_CodeError != 0 ||
             !counted.insert({q.m_Call, q.m_Mode}).second) {
             continue;
@@ -122,8 +128,9 @@ bool HoldsLineBreak(const std::string& text) {
 }  // namespace
 
 void CheckStore() {
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        const CInfo& q = g_InfoLog[i];
+    const ContestLog& log = Log();
+    for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
+        const CInfo& q = log.m_InfoLog[i];
         Require(q.m_Band == "10m", "stored band is 10m");
         Require(q.m_Mode == "CW" || q.m_Mode == "SSB", "stored mode is CW or SSB");
         Require(!q.m_ExchRcvd.empty() && !q.m_ExchSent.empty(), "stored exchanges present");
@@ -131,13 +138,15 @@ void CheckStore() {
         Require(q.m_CodeError == 0 || q.m_CodeError == 1, "code error 0 or 1");
         Require(q.m_CodeError == 0 || q.m_MultCode.empty(), "code error only without a code");
     }
-    Require(g_Bands.size() <= 1 && (g_Bands.empty() || g_Bands[0] == "10m"), "bands: 10m only");
-    for (const std::vector<std::string>& row : g_BandRows) {
+    Require(log.m_Bands.size() <= 1 && (log.m_Bands.empty() || log.m_Bands[0] == "10m"),
+            "bands: 10m only");
+    for (const std::vector<std::string>& row : log.m_BandRows) {
         Require(row.size() == 5, "band row of five");
     }
 }
 
 void CheckSummary(const char* text) {
+    const ContestLog& log = Log();
     Require(text != nullptr, "summary text");
     Totals shown;
     Require(ParseTotals(text, shown), "totals and score lines");
@@ -148,22 +157,23 @@ void CheckSummary(const char* text) {
     Require(shown.codes == counted.codes, "location multipliers recounted");
     Require(shown.k == counted.k && shown.ve == counted.ve, "K and VE recounted");
     Require(shown.score == counted.score, "score recomputed");
-    Require(
-        static_cast<int32_t>(g_WorkedDxcc[0].GetSize() + g_WorkedDxcc[1].GetSize()) == counted.dxcc,
-        "worked DXCC lists");
-    Require(static_cast<int32_t>(g_WorkedCodes[0].GetSize() + g_WorkedCodes[1].GetSize()) ==
+    Require(static_cast<int32_t>(log.m_WorkedDxcc[0].GetSize() + log.m_WorkedDxcc[1].GetSize()) ==
+                counted.dxcc,
+            "worked DXCC lists");
+    Require(static_cast<int32_t>(log.m_WorkedCodes[0].GetSize() + log.m_WorkedCodes[1].GetSize()) ==
                 counted.codes,
             "worked code lists");
 }
 
 void CheckCallAnswer(int answer, const char* call, const char* mode, const char* prefix,
                      const char* band, const char* refBand) {
+    const ContestLog& log = Log();
     int expected = 2;
     if (band && refBand && strcasecmp(band, refBand) != 0) {
         expected = 4;
     } else {
-        for (std::size_t i = 0; i < g_InfoLog.GetSize() && expected != 0; ++i) {
-            const CInfo& q = g_InfoLog[i];
+        for (std::size_t i = 0; i < log.m_InfoLog.GetSize() && expected != 0; ++i) {
+            const CInfo& q = log.m_InfoLog[i];
             if (q.m_Mode != HostText(mode)) {
                 continue;
             }
@@ -199,7 +209,7 @@ void CheckCabrilloFile(const std::string& message) {
     }
     Require(StartsWith(bytes, "START-OF-LOG: 3.0\r\n"), "log starts with its version");
     Require(line == "END-OF-LOG:", "log ends with END-OF-LOG");
-    Require(qsoLines == g_InfoLog.GetSize(), "one QSO line per stored QSO");
+    Require(qsoLines == Log().m_InfoLog.GetSize(), "one QSO line per stored QSO");
 }
 
 std::size_t CheckErrorFile(std::size_t from) {

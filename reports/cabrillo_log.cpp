@@ -9,9 +9,6 @@
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 #include "reports/fixed_width.h"
-#include "reports/score_summary.h"
-
-CCabrilloLog g_CabrilloLog;
 
 namespace {
 
@@ -215,12 +212,12 @@ void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::strin
     line.End();
 }
 
-std::string CCabrilloLog::WriteLog() const {
+std::string CCabrilloLog::WriteLog(int32_t claimedScore) const {
     std::string bytes = "START-OF-LOG: 3.0\r\n";
     bytes += TagLine("CALLSIGN: ", m_Callsign);
     bytes += "CONTEST: ARRL-10\r\n";
     bytes += TagLines(*this, kCategoryLines);
-    bytes += TagLine("CLAIMED-SCORE: ", std::to_string(g_ClaimedScore));
+    bytes += TagLine("CLAIMED-SCORE: ", std::to_string(claimedScore));
     bytes += TagLine("CLUB: ", m_Club);
     bytes += CreatedByLine();
     bytes += TagLines(*this, kStationLines);

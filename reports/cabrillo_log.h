@@ -24,8 +24,8 @@ public:
                     const COleDateTime& qsoTime, std::string_view rstSent,
                     std::string_view exchSent, std::string_view rstRcvd, std::string_view exchRcvd);
 
-    // Writes the file and returns the message for the operator.
-    std::string WriteLog() const;
+    // Writes the file with this claimed score and returns the message for the operator.
+    std::string WriteLog(int32_t claimedScore) const;
 
     // The text with every occurrence of search replaced; the replacement is
     // never searched again.
@@ -41,8 +41,6 @@ public:
 private:
     void PrepareSoapBoxForLog();
 };
-
-extern CCabrilloLog g_CabrilloLog;
 
 // The log's base name: the callsign with slashes and back-slashes made
 // underscores and white space trimmed; "WENDA" when nothing is left.

@@ -4,16 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/log_store.h"
+#include "engine/contest_log.h"
 #include "engine/score_walk.h"
 #include "engine/settings.h"
 #include "platform/desktop.h"
 #include "platform/string_format.h"
-#include "reports/cabrillo_log.h"
+#include "reports/pass_results.h"
 #include "reports/summary_texts.h"
-
-int32_t g_ClaimedScore = 0;
-std::string g_ResultText;
 
 namespace {
 
@@ -47,25 +44,24 @@ int32_t WrappingProduct(int32_t a, int32_t b) {
 }
 
 // Builds the summary and the worked lists; the store lock is held.
-int32_t Summarise() {
-    g_ResultText.clear();
-    g_ResultText += StringPrintf(kSummaryTitle, g_ContestYear.c_str(), g_Contestant.c_str());
-    SortBands(g_Bands);
-    ScoreWalk walk(g_InfoLog, g_WorkedDxcc, g_WorkedCodes);
+int32_t Summarise(ContestLog& log, std::string& text) {
+    text.clear();
+    text += StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
+    SortBands(log.m_Bands);
+    ScoreWalk walk(log.m_InfoLog, log.m_WorkedDxcc, log.m_WorkedCodes);
     BandCounts total;
-    for (const std::string& band : g_Bands) {
+    for (const std::string& band : log.m_Bands) {
         const BandCounts row = walk.CountBand(band);
-        g_ResultText +=
-            StringPrintf(kSummaryBandRow, band.c_str(), row.qsos, row.points, row.k, row.ve);
+        text += StringPrintf(kSummaryBandRow, band.c_str(), row.qsos, row.points, row.k, row.ve);
         Add(total, row);
     }
     const int32_t dxccMults = walk.DxccMults();
     const int32_t codeMults = walk.CodeMults();
     const int32_t score = WrappingProduct(total.points, dxccMults + codeMults);
-    g_ResultText += StringPrintf(kSummaryTotals, total.qsos, total.points, dxccMults, codeMults,
-                                 total.k, total.ve, total.points, dxccMults, codeMults, score);
-    if (g_ReportMode == 0 && g_InfoLog.GetSize() > 0) {
-        g_ResultText += kSummaryCredit;
+    text += StringPrintf(kSummaryTotals, total.qsos, total.points, dxccMults, codeMults, total.k,
+                         total.ve, total.points, dxccMults, codeMults, score);
+    if (log.m_ReportMode == 0 && log.m_InfoLog.GetSize() > 0) {
+        text += kSummaryCredit;
     }
     return score;
 }
@@ -76,37 +72,37 @@ std::string_view ModeText(std::string_view mode) {
 
 // Every stored QSO, refused location codes included, becomes a line of the
 // log; lines of an earlier report pass never stay behind.
-void CollectQsoLines() {
+void CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
     constexpr std::size_t kLineLength = 80;  // enough for most lines: the text grows once
-    g_CabrilloLog.m_QsoLines.clear();
-    g_CabrilloLog.m_QsoLines.reserve(g_InfoLog.GetSize() * kLineLength);
-    for (std::size_t i = 0; i < g_InfoLog.GetSize(); ++i) {
-        const CInfo& qso = g_InfoLog[i];
-        g_CabrilloLog.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
-                                 qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd);
+    cabrillo.m_QsoLines.clear();
+    cabrillo.m_QsoLines.reserve(store.GetSize() * kLineLength);
+    for (std::size_t i = 0; i < store.GetSize(); ++i) {
+        const CInfo& qso = store[i];
+        cabrillo.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
+                            qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd);
     }
 }
 
 }  // namespace
 
-const char* GetResult(int32_t* resultFlag) {
+const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
     {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        score = Summarise();
-        reportMode = g_ReportMode != 0;
+        std::lock_guard<std::mutex> lock(log.m_StoreLock);
+        score = Summarise(log, results.m_ResultText);
+        reportMode = log.m_ReportMode != 0;
         if (reportMode) {
-            CollectQsoLines();
+            CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
         }
     }
     WriteSettingInt(kClaimedKey, score);
-    g_ClaimedScore = score;
+    results.m_ClaimedScore = score;
     if (reportMode) {
-        TheDesktop().ShowInfoMessage(g_CabrilloLog.WriteLog(), kOutputCaption);
+        TheDesktop().ShowInfoMessage(results.m_CabrilloLog.WriteLog(score), kOutputCaption);
         if (resultFlag) {
             *resultFlag = -1;
         }
     }
-    return g_ResultText.c_str();
+    return results.m_ResultText.c_str();
 }

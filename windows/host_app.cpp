@@ -1,16 +1,8 @@
 #include "windows/host_app.h"
 
-#include <atomic>
 #include <utility>
 
 #include "windows/status_texts.h"
-
-CHostApp g_HostApp;
-// A global's destructor runs as the module unloads, under the loader lock,
-// where no COM call may be made. A reference still held then belongs to a
-// window thread that the unload had to stop inside a host call, or to a
-// process that is ending: it stays with the process.
-ComPtr<IDispatch>& g_pHostDispatch = *new ComPtr<IDispatch>;
 
 namespace {
 
@@ -20,8 +12,6 @@ constexpr DISPID kDispidMode = 7;
 constexpr DISPID kDispidField = 8;
 constexpr DISPID kDispidRunMacro = 16;
 
-std::atomic<bool> g_HostCallsRefused{false};
-
 void FreeExceptionTexts(EXCEPINFO& exception) {
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrDescription);
@@ -29,9 +19,6 @@ void FreeExceptionTexts(EXCEPINFO& exception) {
 }
 
 IDispatch* FindRunningHost() {
-    if (g_HostCallsRefused) {
-        return nullptr;
-    }
     CLSID clsid;
     if (FAILED(CLSIDFromProgID(WideText(kHostProgId).c_str(), &clsid))) {
         return nullptr;
@@ -57,7 +44,7 @@ HRESULT CHostApp::Invoke(DISPID id, WORD kind, VARIANT* argument, VARIANT* resul
     if (!m_lpDispatch) {
         return E_POINTER;
     }
-    if (g_HostCallsRefused) {
+    if (m_CallsRefused) {
         return E_ABORT;
     }
     DISPPARAMS params{argument, nullptr, argument ? 1u : 0u, 0};
@@ -105,28 +92,22 @@ bool CHostApp::RunMacro(const std::string& macro) {
     return SUCCEEDED(Invoke(kDispidRunMacro, DISPATCH_METHOD, argument.Get(), nullptr));
 }
 
-void ConnectHost() {
-    DisconnectHost();
-    g_pHostDispatch.Reset(FindRunningHost());
-    g_HostApp.AttachDispatch(g_pHostDispatch.Get());
+void HostConnection::Connect() {
+    Disconnect();
+    if (!m_HostApp.CallsRefused()) {
+        m_pHostDispatch.Reset(FindRunningHost());
+    }
+    m_HostApp.AttachDispatch(m_pHostDispatch.Get());
 }
 
-void DisconnectHost() {
-    g_HostApp.AttachDispatch(nullptr);
-    g_pHostDispatch.Reset();
+void HostConnection::Disconnect() {
+    m_HostApp.AttachDispatch(nullptr);
+    m_pHostDispatch.Reset();
 }
 
-IDispatch* DetachHost() {
-    g_HostApp.AttachDispatch(nullptr);
-    return g_pHostDispatch.Detach();
-}
-
-void RefuseHostCalls() {
-    g_HostCallsRefused = true;
-}
-
-bool HostCallsRefused() {
-    return g_HostCallsRefused;
+IDispatch* HostConnection::Detach() {
+    m_HostApp.AttachDispatch(nullptr);
+    return m_pHostDispatch.Detach();
 }
 
 std::string TextOf(const VARIANT& value) {

@@ -12,17 +12,17 @@ constexpr COLORREF kTextColour = RGB(0, 0, 0);
 
 BOOL ModuleDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    LoadWindowPosition(GetSafeHwnd(), m_Seat);
+    LoadWindowPosition(m_Position, GetSafeHwnd(), m_Seat);
     if (m_Colours == kPaleColours) {
         m_Brush.Reset(CreateSolidBrush(kWindowBackground));
     }
-    MoveToLoadedPosition(GetSafeHwnd());
+    MoveToLoadedPosition(m_Position, GetSafeHwnd());
     SetModuleIcon(GetSafeHwnd());
     return TRUE;
 }
 
 bool ModuleDialog::OnSetCursor(HWND, UINT, UINT) {
-    SaveWindowPosition(GetSafeHwnd(), m_Seat);
+    SaveWindowPosition(m_Position, GetSafeHwnd(), m_Seat);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/win32/dialog.h"
 #include "platform/win32/gdi_object.h"
 #include "windows/first_run_layout.h"
+#include "windows/window_position.h"
 
 // One of the module's three windows: it opens where it stood last, or at its
 // seat in the first-run layout (window_placement.h), on top of other windows
@@ -13,8 +14,9 @@ class ModuleDialog : public CDialog {
 public:
     enum Colours { kSystemColours, kPaleColours };
 
-    ModuleDialog(UINT templateId, ModuleWindow seat, Colours colours)
-        : CDialog(templateId), m_Seat(seat), m_Colours(colours) {}
+    // The position is the one the module's windows share.
+    ModuleDialog(UINT templateId, ModuleWindow seat, Colours colours, WindowPosition& position)
+        : CDialog(templateId), m_Seat(seat), m_Colours(colours), m_Position(position) {}
 
 protected:
     // The base's, then the window takes its place.
@@ -25,5 +27,6 @@ protected:
 private:
     const ModuleWindow m_Seat;
     const Colours m_Colours;
+    WindowPosition& m_Position;
     CBrush m_Brush;  // a pale window's background, made when it opens
 };

@@ -3,8 +3,11 @@
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/status_button_layout.h"
+#include "windows/window_state.h"
 
-Multiplier::Multiplier() : ModuleDialog(IDD_MULTIPLIER, kDxccWindow, kSystemColours) {}
+Multiplier::Multiplier(WindowState& state)
+    : ModuleDialog(IDD_MULTIPLIER, kDxccWindow, kSystemColours, state.m_Position),
+      m_Button(state.m_Refresh) {}
 
 void Multiplier::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_INFO_BUTTON, m_Button);

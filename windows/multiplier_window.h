@@ -3,12 +3,14 @@
 #include "windows/module_dialog.h"
 #include "windows/vazi_info_button.h"
 
+class WindowState;
+
 // The DXCC window: a modeless, top-most, resizable window filled by the
 // status button (control IDC_INFO_BUTTON). The refresh sets its caption and
 // invalidates the button without erasing it to make it repaint.
 class Multiplier : public ModuleDialog {
 public:
-    Multiplier();
+    explicit Multiplier(WindowState& state);
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

@@ -2,8 +2,6 @@
 
 #include "engine/settings.h"
 #include "resources/resource.h"
-#include "windows/host_app.h"
-#include "windows/refresh_cycle.h"
 #include "windows/status_texts.h"
 #include "windows/status_windows.h"
 
@@ -12,19 +10,21 @@ namespace {
 // The host link as the refresh asks it.
 class HostAppLink : public HostLink {
 public:
+    explicit HostAppLink(CHostApp& host) : m_Host(host) {}
     std::optional<std::string> CallBeingEntered() override {
-        const std::optional<ComVariant> field = g_HostApp.GetField(kCallsignField);
+        const std::optional<ComVariant> field = m_Host.GetField(kCallsignField);
         if (!field) {
             return std::nullopt;
         }
         return TextOf(field->Value());
     }
-    std::optional<double> FrequencyHz() override { return g_HostApp.GetFrequency(); }
-    std::optional<std::string> Mode() override { return g_HostApp.GetMode(); }
-    bool RunMacro(const std::string& macro) override { return g_HostApp.RunMacro(macro); }
+    std::optional<double> FrequencyHz() override { return m_Host.GetFrequency(); }
+    std::optional<std::string> Mode() override { return m_Host.GetMode(); }
+    bool RunMacro(const std::string& macro) override { return m_Host.RunMacro(macro); }
 
 private:
     static constexpr int32_t kCallsignField = 5;
+    CHostApp& m_Host;
 };
 
 // A status window that is open and still has its window.
@@ -35,46 +35,51 @@ HWND OpenWindow(Window* window) {
 
 class OpenStatusWindows : public StatusView {
 public:
-    bool HasMultiplierWindow() override { return OpenWindow(g_pMultiplier) != nullptr; }
+    explicit OpenStatusWindows(WindowState& state) : m_State(state) {}
+    bool HasMultiplierWindow() override { return OpenWindow(m_State.m_pMultiplier) != nullptr; }
     void SetMultiplierCaption(const std::string& caption) override {
-        SetWindowTextA(OpenWindow(g_pMultiplier), caption.c_str());
+        SetWindowTextA(OpenWindow(m_State.m_pMultiplier), caption.c_str());
     }
-    bool HasStatProvWindow() override { return OpenWindow(g_pStatProv) != nullptr; }
+    bool HasStatProvWindow() override { return OpenWindow(m_State.m_pStatProv) != nullptr; }
     void SetStatProvCaption(const std::string& caption) override {
-        SetWindowTextA(OpenWindow(g_pStatProv), caption.c_str());
+        SetWindowTextA(OpenWindow(m_State.m_pStatProv), caption.c_str());
     }
     void ShowStatProvFlags(const StatProvFlags& flags) override {
-        g_pStatProv->m_Checked = flags;
-        g_pStatProv->UpdateData(false);
+        m_State.m_pStatProv->m_Checked = flags;
+        m_State.m_pStatProv->UpdateData(false);
     }
     void ShowStatusButton(const std::string& description) override {
-        if (HWND button = GetDlgItem(OpenWindow(g_pMultiplier), IDC_INFO_BUTTON)) {
+        if (HWND button = GetDlgItem(OpenWindow(m_State.m_pMultiplier), IDC_INFO_BUTTON)) {
             SetWindowTextA(button, description.c_str());
             InvalidateRect(button, nullptr, FALSE);
         }
     }
+
+private:
+    WindowState& m_State;
 };
 
-void OpenWantedWindows(bool wantStatProv, bool wantDxcc) {
-    if (wantDxcc && !g_pMultiplier) {
-        g_pMultiplier = OpenStatusWindow<Multiplier>();
+void OpenWantedWindows(WindowState& state, bool wantStatProv, bool wantDxcc) {
+    if (wantDxcc && !state.m_pMultiplier) {
+        state.m_pMultiplier = OpenStatusWindow<Multiplier>(state);
         WriteSetting(kKeyViewMultiplier, "1");
     }
-    if (wantStatProv && !g_pStatProv) {
-        g_pStatProv = OpenStatusWindow<Stat_Prov>();
+    if (wantStatProv && !state.m_pStatProv) {
+        state.m_pStatProv = OpenStatusWindow<Stat_Prov>(state);
         WriteSetting(kKeyViewState, "1");
     }
 }
 
 }  // namespace
 
-void RefreshStatusWindows(bool wantStatProv, bool wantDxcc) {
-    if (!g_pHostDispatch) {
+void RefreshStatusWindows(WindowState& state, bool wantStatProv, bool wantDxcc) {
+    HostConnection& link = state.m_Host;
+    if (!link.m_pHostDispatch) {
         return;
     }
-    g_HostApp.AttachDispatch(g_pHostDispatch.Get());
-    OpenWantedWindows(wantStatProv, wantDxcc);
-    HostAppLink host;
-    OpenStatusWindows view;
-    RunRefresh(host, view);
+    link.m_HostApp.AttachDispatch(link.m_pHostDispatch.Get());
+    OpenWantedWindows(state, wantStatProv, wantDxcc);
+    HostAppLink host(link.m_HostApp);
+    OpenStatusWindows view(state);
+    state.m_Refresh.Run(host, view);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+class WindowState;
+
 // The refresh cycle run on the host's automation object and on the status
 // windows that are open. One refresh on the window thread: opens the windows
 // the operator wants, then follows the host (callsign, frequency, mode) into
 // the band rows, the captions, the State/Province boxes and the DXCC button.
 // Without a host object nothing happens at all.
-void RefreshStatusWindows(bool wantStatProv, bool wantDxcc);
+void RefreshStatusWindows(WindowState& state, bool wantStatProv, bool wantDxcc);

@@ -3,17 +3,11 @@
 #include <cmath>
 #include <mutex>
 
+#include "engine/contest_log.h"
 #include "engine/engine_texts.h"
-#include "engine/log_store.h"
 #include "platform/string_format.h"
 #include "windows/status_button_text.h"
 #include "windows/status_texts.h"
-
-std::vector<std::string> g_BandNames;
-std::string g_HostCall;
-int32_t g_HostBand = -1;
-int32_t g_HostMode = -1;
-double g_LastSp1Freq = 0.0;
 
 namespace {
 
@@ -27,37 +21,39 @@ struct WorkedSnapshot {
     std::vector<std::string> codes;
 };
 
-WorkedSnapshot SnapshotWorked(int modeClass, int band) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
+WorkedSnapshot SnapshotWorked(ContestLog& log, int modeClass, int band) {
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
     WorkedSnapshot worked;
-    worked.contestYear = g_ContestYear;
-    worked.dxccCount = band < 0 ? 0 : static_cast<int>(g_WorkedDxcc[modeClass].GetSize());
-    worked.codes = g_WorkedCodes[modeClass].Items();
+    worked.contestYear = log.m_ContestYear;
+    worked.dxccCount = band < 0 ? 0 : static_cast<int>(log.m_WorkedDxcc[modeClass].GetSize());
+    worked.codes = log.m_WorkedCodes[modeClass].Items();
     return worked;
 }
 
+}  // namespace
+
 // Steps that need the host's frequency and mode; false when the host failed.
-bool ReadFrequencyAndMode(HostLink& host, std::string& mode) {
+bool RefreshCycle::ReadFrequencyAndMode(HostLink& host, std::string& mode) {
     const std::optional<double> hz = host.FrequencyHz();
     const std::optional<std::string> hostMode = hz ? host.Mode() : std::nullopt;
     if (!hostMode) {
         return false;
     }
     mode = *hostMode;
-    g_HostMode = mode == kModeCw ? 0 : 1;
-    if (Sp1Due(*hz, g_LastSp1Freq)) {
+    m_HostMode = mode == kModeCw ? 0 : 1;
+    if (Sp1Due(*hz, m_LastSp1Freq)) {
         if (!host.RunMacro(kMacroSp1)) {
             return false;
         }
-        g_LastSp1Freq = *hz;
+        m_LastSp1Freq = *hz;
     }
-    g_HostBand = BandIndexOfFrequency(*hz);
+    m_HostBand = BandIndexOfFrequency(*hz);
     return true;
 }
 
-void ShowWorked(StatusView& view, const std::string& mode) {
-    const WorkedSnapshot worked = SnapshotWorked(g_HostMode, g_HostBand);
-    if (g_HostCall.empty() && view.HasMultiplierWindow()) {
+void RefreshCycle::ShowWorked(StatusView& view, const std::string& mode) {
+    const WorkedSnapshot worked = SnapshotWorked(m_Log, m_HostMode, m_HostBand);
+    if (m_HostCall.empty() && view.HasMultiplierWindow()) {
         view.SetMultiplierCaption(
             StringPrintf(kCaptionDxcc, worked.contestYear.c_str(), mode.c_str(), worked.dxccCount));
     }
@@ -67,14 +63,16 @@ void ShowWorked(StatusView& view, const std::string& mode) {
         view.ShowStatProvFlags(FlagsFromWorkedCodes(worked.codes));
     }
     if (view.HasMultiplierWindow()) {
-        view.ShowStatusButton(DescribeStatusButton(SnapshotStatusButtonData(), mode));
+        view.ShowStatusButton(DescribeStatusButton(SnapshotStatusButton(), mode));
     }
 }
 
-}  // namespace
+void RefreshCycle::FillBandNames() {
+    m_BandNames.assign(kBandNames, kBandNames + kBandCount);
+}
 
-void FillBandNames() {
-    g_BandNames.assign(kBandNames, kBandNames + kBandCount);
+StatusButtonData RefreshCycle::SnapshotStatusButton() const {
+    return SnapshotStatusButtonData(m_Log, m_HostCall, m_HostBand, m_HostMode);
 }
 
 int BandIndexOfFrequency(double hz) {
@@ -106,9 +104,9 @@ bool Sp1Due(double hz, double lastSentHz) {
     return std::fabs(hz - lastSentHz) > kSp1DriftHz;
 }
 
-void FillBandRowsFor(const std::string& call) {
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    for (std::vector<std::string>& row : g_BandRows) {
+void RefreshCycle::FillBandRowsFor(const std::string& call) {
+    std::lock_guard<std::mutex> lock(m_Log.m_StoreLock);
+    for (std::vector<std::string>& row : m_Log.m_BandRows) {
         for (std::size_t cell = 1; cell < row.size(); ++cell) {
             row[cell] = kEmptyRowCell;
         }
@@ -116,10 +114,11 @@ void FillBandRowsFor(const std::string& call) {
     if (call.empty()) {
         return;
     }
-    g_InfoLog.ForEachOfCall(call, [](const CInfo& qso) {
-        for (std::size_t k = 0; k < g_BandNames.size() && k < g_BandRows.size(); ++k) {
-            std::vector<std::string>& row = g_BandRows[k];
-            if (qso.m_Band != g_BandNames[k] || row.size() < kBandRowCells) {
+    std::vector<std::vector<std::string>>& rows = m_Log.m_BandRows;
+    m_Log.m_InfoLog.ForEachOfCall(call, [&](const CInfo& qso) {
+        for (std::size_t k = 0; k < m_BandNames.size() && k < rows.size(); ++k) {
+            std::vector<std::string>& row = rows[k];
+            if (qso.m_Band != m_BandNames[k] || row.size() < kBandRowCells) {
                 continue;
             }
             if (qso.m_Mode == kModeCw) {
@@ -133,19 +132,19 @@ void FillBandRowsFor(const std::string& call) {
     });
 }
 
-void RunRefresh(HostLink& host, StatusView& view) {
-    g_HostCall.clear();
+void RefreshCycle::Run(HostLink& host, StatusView& view) {
+    m_HostCall.clear();
     const std::optional<std::string> call = host.CallBeingEntered();
     if (!call) {
         return;
     }
-    g_HostCall = *call;
-    if (g_HostCall.size() == 1 || g_HostCall.size() == 2) {
+    m_HostCall = *call;
+    if (m_HostCall.size() == 1 || m_HostCall.size() == 2) {
         return;  // the operator is still typing: the windows keep what they show
     }
-    FillBandRowsFor(g_HostCall);
-    if (!g_HostCall.empty() && view.HasMultiplierWindow()) {
-        view.SetMultiplierCaption(kCaptionWorkedWith + g_HostCall);
+    FillBandRowsFor(m_HostCall);
+    if (!m_HostCall.empty() && view.HasMultiplierWindow()) {
+        view.SetMultiplierCaption(kCaptionWorkedWith + m_HostCall);
     }
     std::string mode;
     if (ReadFrequencyAndMode(host, mode)) {

@@ -3,27 +3,15 @@
 #include "engine/settings.h"
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
-#include "windows/host_app.h"
 #include "windows/refresh_adapters.h"
-#include "windows/refresh_cycle.h"
 #include "windows/status_texts.h"
 #include "windows/status_windows.h"
-#include "windows/window_thread.h"
 
 namespace {
 
 // The delay of the refresh after the dialog opens, a mode is chosen or a
 // status window is opened.
 constexpr UINT kRefreshDelayMs = 300;
-
-void SendModeMacros(bool cw) {
-    if (cw) {
-        g_HostApp.RunMacro(kMacroModeCw);
-        g_HostApp.RunMacro(kMacroBaudRate);
-    } else {
-        g_HostApp.RunMacro(kMacroModeSsb);
-    }
-}
 
 }  // namespace
 
@@ -37,7 +25,20 @@ struct Setup_ARRL_10m::ModeChoice {
     bool cw;
 };
 
-Setup_ARRL_10m::Setup_ARRL_10m() : ModuleDialog(IDD_SETUP_ARRL_10M, kSetupWindow, kPaleColours) {}
+Setup_ARRL_10m::Setup_ARRL_10m(WindowState& state, SetupDialogOwner& owner)
+    : ModuleDialog(IDD_SETUP_ARRL_10M, kSetupWindow, kPaleColours, state.m_Position),
+      m_State(state),
+      m_Owner(owner) {}
+
+void Setup_ARRL_10m::SendModeMacros(bool cw) {
+    CHostApp& host = m_State.m_Host.m_HostApp;
+    if (cw) {
+        host.RunMacro(kMacroModeCw);
+        host.RunMacro(kMacroBaudRate);
+    } else {
+        host.RunMacro(kMacroModeSsb);
+    }
+}
 
 void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
     DDX_Check(dx, IDC_VIEW_STATE, m_ViewState);
@@ -52,12 +53,12 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     m_ViewState = ReadSettingInt(kKeyViewState);
     m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
     ModuleDialog::OnInitDialog();  // the choices into the boxes, the window in its place
-    ConnectHost();
-    FillBandNames();
+    m_State.m_Host.Connect();
+    m_State.m_Refresh.FillBandNames();
     SendModeMacros(m_ModeCw != 0);
     ArmRefreshTimer(kRefreshDelayMs);
     // The status windows open at the first refresh, not here.
-    PublishSetupDialog(this);
+    m_Owner.PublishSetupDialog(this);
     // The start-up ends once the dialog has been shown and painted: showing a
     // thread's first window loads and looks up libraries, which takes the
     // loader lock that an unload would hold.
@@ -93,15 +94,16 @@ void Setup_ARRL_10m::Close(int result) {
 // thread's last act (see window_thread.cpp).
 void Setup_ARRL_10m::LetGo() {
     KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
-    CloseOpenStatusWindows();
-    if (HostCallsRefused()) {
-        if (IDispatch* link = DetachHost()) {
+    m_State.CloseOpenStatusWindows();
+    HostConnection& host = m_State.m_Host;
+    if (host.m_HostApp.CallsRefused()) {
+        if (IDispatch* link = host.Detach()) {
             m_HostLink.Reset(link);
         }
     } else {
-        DisconnectHost();
+        host.Disconnect();
     }
-    WithdrawSetupDialog(this);
+    m_Owner.WithdrawSetupDialog(this);
 }
 
 IDispatch* Setup_ARRL_10m::TakeHostLink() {
@@ -134,7 +136,7 @@ bool Setup_ARRL_10m::OnHostCommand(int id) {
             return true;
         case IDM_STARTUP_DONE:
             UpdateWindow(GetSafeHwnd());
-            WindowThreadStarted();
+            m_Owner.WindowThreadStarted();
             return true;
         default:
             return false;
@@ -168,7 +170,7 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
 
 void Setup_ARRL_10m::OnTimer(UINT_PTR) {
     KillTimer(GetSafeHwnd(), REFRESH_TIMER_ID);
-    CallHost([this] { RefreshStatusWindows(m_ViewState != 0, m_ViewDxcc != 0); });
+    CallHost([this] { RefreshStatusWindows(m_State, m_ViewState != 0, m_ViewDxcc != 0); });
 }
 
 void Setup_ARRL_10m::ArmRefreshTimer(UINT milliseconds) {
@@ -203,11 +205,11 @@ void Setup_ARRL_10m::ChooseMode(const ModeChoice& choice) {
 }
 
 void Setup_ARRL_10m::OnViewState() {
-    ToggleView(g_pStatProv, m_ViewState, kKeyViewState);
+    ToggleView(m_State.m_pStatProv, m_ViewState, kKeyViewState);
 }
 
 void Setup_ARRL_10m::OnViewDxcc() {
-    ToggleView(g_pMultiplier, m_ViewDxcc, kKeyViewDxccWritten);
+    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxccWritten);
 }
 
 template <typename Window>
@@ -218,7 +220,7 @@ void Setup_ARRL_10m::ToggleView(Window*& window, int& wanted, const char* key) {
         wanted = 0;
         WriteSetting(key, "0");
     } else {
-        window = OpenStatusWindow<Window>();
+        window = OpenStatusWindow<Window>(m_State);
         wanted = 1;
         ArmRefreshTimer(kRefreshDelayMs);
         WriteSetting(key, "1");

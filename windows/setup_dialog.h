@@ -5,12 +5,29 @@
 #include "platform/win32/com_helpers.h"
 #include "windows/module_dialog.h"
 
+class Setup_ARRL_10m;
+class WindowState;
+
+// What the control dialog tells the thread that runs it: that its window
+// exists (the host's threads may post to it from then on), that its start-up
+// is over, and that it withdraws before its window is destroyed.
+class SetupDialogOwner {
+public:
+    virtual void PublishSetupDialog(Setup_ARRL_10m* dialog) = 0;
+    virtual void WindowThreadStarted() = 0;
+    virtual void WithdrawSetupDialog(Setup_ARRL_10m* dialog) = 0;
+
+protected:
+    ~SetupDialogOwner() = default;
+};
+
 // The control dialog: the operator's choice of mode (sent to the host as
 // macros) and of the status windows shown. Runs modally on the window
 // thread; owns the one-shot refresh timer REFRESH_TIMER_ID.
 class Setup_ARRL_10m : public ModuleDialog {
 public:
-    Setup_ARRL_10m();
+    // The dialog works on the window thread's state and reports to its owner.
+    Setup_ARRL_10m(WindowState& state, SetupDialogOwner& owner);
 
     // The reference to the host's object that the dialog put aside when its
     // window was destroyed during an unload, for the caller to release on
@@ -56,10 +73,13 @@ protected:
     std::atomic<UINT> m_RequestedDelayMs{0};  // of the last refresh another thread asked for
     int m_PendingClose = 0;                   // the result of a close that waits for a host call
     ComPtr<IDispatch> m_HostLink;
+    WindowState& m_State;
+    SetupDialogOwner& m_Owner;
 
 private:
     struct ModeChoice;
     void ChooseMode(const ModeChoice& choice);
+    void SendModeMacros(bool cw);
     template <typename Window>
     void ToggleView(Window*& window, int& wanted, const char* key);
 };

@@ -2,11 +2,13 @@
 
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
+#include "windows/window_state.h"
 
 static_assert(IDC_STAT_PROV_LAST - IDC_STAT_PROV_FIRST + 1 == kStatProvBoxCount,
               "one flag per box");
 
-Stat_Prov::Stat_Prov() : ModuleDialog(IDD_STAT_PROV, kStatProvWindow, kPaleColours) {}
+Stat_Prov::Stat_Prov(WindowState& state)
+    : ModuleDialog(IDD_STAT_PROV, kStatProvWindow, kPaleColours, state.m_Position) {}
 
 void Stat_Prov::DoDataExchange(CDataExchange* dx) {
     for (std::size_t i = 0; i < kStatProvBoxCount; ++i) {

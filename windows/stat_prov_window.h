@@ -3,13 +3,15 @@
 #include "windows/module_dialog.h"
 #include "windows/stat_prov_boxes.h"
 
+class WindowState;
+
 // The State/Province window: a modeless, top-most grid of the 97 location
 // boxes. The refresh writes m_Checked, then calls UpdateData(false) to check
 // and uncheck the boxes; it also sets the caption. A click on a box changes
 // only the screen until then.
 class Stat_Prov : public ModuleDialog {
 public:
-    Stat_Prov();
+    explicit Stat_Prov(WindowState& state);
 
     // Flag i belongs to the box IDC_STAT_PROV_FIRST + i: 1 worked, 0 not.
     StatProvFlags m_Checked{};

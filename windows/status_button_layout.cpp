@@ -2,8 +2,7 @@
 
 #include <mutex>
 
-#include "engine/log_store.h"
-#include "windows/refresh_cycle.h"
+#include "engine/contest_log.h"
 #include "windows/status_texts.h"
 
 namespace {
@@ -94,15 +93,16 @@ void LayoutDxccView(const StatusButtonData& data, const PixelRect& item, const T
 
 }  // namespace
 
-StatusButtonData SnapshotStatusButtonData() {
+StatusButtonData SnapshotStatusButtonData(ContestLog& log, const std::string& hostCall,
+                                          int32_t hostBand, int32_t hostMode) {
     StatusButtonData data;
-    data.hostCall = g_HostCall;
-    data.hostBand = g_HostBand;
-    std::lock_guard<std::mutex> lock(g_StoreLock);
+    data.hostCall = hostCall;
+    data.hostBand = hostBand;
+    std::lock_guard<std::mutex> lock(log.m_StoreLock);
     if (!data.hostCall.empty()) {
-        data.bandRows = g_BandRows;
-    } else if (g_HostMode == 0 || g_HostMode == 1) {
-        data.workedDxcc = g_WorkedDxcc[g_HostMode].Items();
+        data.bandRows = log.m_BandRows;
+    } else if (hostMode == 0 || hostMode == 1) {
+        data.workedDxcc = log.m_WorkedDxcc[hostMode].Items();
     }
     return data;
 }

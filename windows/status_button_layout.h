@@ -7,6 +7,8 @@
 #include "platform/display_scale.h"
 #include "windows/pixel_geometry.h"
 
+class ContestLog;
+
 // What the status button paints, worked out apart from the window system:
 // a list of fills and texts computed from the module's state, which the
 // button then executes on its device context.
@@ -41,9 +43,11 @@ struct StatusButtonData {
     std::vector<std::string> workedDxcc;             // DXCC view: the list of the host's mode
 };
 
-// Copies g_HostCall, g_HostBand, the band rows and the worked DXCC list that
-// g_HostMode selects (none for a mode other than 0 or 1). Takes g_StoreLock.
-StatusButtonData SnapshotStatusButtonData();
+// Copies the host's callsign and band, the band rows and the worked DXCC list
+// that the host's mode class selects (none for a mode other than 0 or 1).
+// Takes the log's lock.
+StatusButtonData SnapshotStatusButtonData(ContestLog& log, const std::string& hostCall,
+                                          int32_t hostBand, int32_t hostMode);
 
 // The painting of the whole item rectangle, in order, for a window at this
 // DPI: every offset, column and cell is a 96-DPI figure scaled to it, so the

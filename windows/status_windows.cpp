@@ -1,20 +1,17 @@
 #include "windows/status_windows.h"
 
-Stat_Prov* g_pStatProv = nullptr;
-Multiplier* g_pMultiplier = nullptr;
-
-void CloseOpenStatusWindows() {
-    if (g_pStatProv) {
-        CloseStatusWindow(g_pStatProv);
+void WindowState::CloseOpenStatusWindows() {
+    if (m_pStatProv) {
+        CloseStatusWindow(m_pStatProv);
     }
-    if (g_pMultiplier) {
-        CloseStatusWindow(g_pMultiplier);
+    if (m_pMultiplier) {
+        CloseStatusWindow(m_pMultiplier);
     }
 }
 
-void DeleteStatusWindows() {
-    delete g_pStatProv;
-    g_pStatProv = nullptr;
-    delete g_pMultiplier;
-    g_pMultiplier = nullptr;
+void WindowState::DeleteStatusWindows() {
+    delete m_pStatProv;
+    m_pStatProv = nullptr;
+    delete m_pMultiplier;
+    m_pMultiplier = nullptr;
 }

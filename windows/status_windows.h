@@ -6,25 +6,15 @@
 
 #include "windows/multiplier_window.h"
 #include "windows/stat_prov_window.h"
+#include "windows/window_state.h"
 
-// The open status windows, null when closed. Set and cleared on the window
-// thread by the control dialog's view boxes and the refresh; a window closed
-// by its own title-bar button keeps its object (and pointer) until then.
-extern Stat_Prov* g_pStatProv;
-extern Multiplier* g_pMultiplier;
-
-// Closes whichever of the two status windows are open, the State/Province
-// window first. On the window thread.
-void CloseOpenStatusWindows();
-// Deletes the two windows' objects, whose windows went with a thread that was
-// stopped; sends them nothing.
-void DeleteStatusWindows();
+// Opening and closing the status windows, on the window thread.
 
 // Constructs a status window, creates it modeless without a parent and shows
 // it; null when its template cannot be loaded.
 template <typename Window>
-Window* OpenStatusWindow() {
-    auto window = std::make_unique<Window>();
+Window* OpenStatusWindow(WindowState& state) {
+    auto window = std::make_unique<Window>(state);
     if (!window->Create()) {
         return nullptr;
     }

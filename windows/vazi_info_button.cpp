@@ -2,7 +2,7 @@
 
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/mem_dc.h"
-#include "windows/status_button_layout.h"
+#include "windows/refresh_cycle.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ HGDIOBJ ButtonFont(HWND button) {
 
 void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
     // The data is copied first: the store's lock is never held while drawing.
-    const StatusButtonData data = SnapshotStatusButtonData();
+    const StatusButtonData data = m_Refresh.SnapshotStatusButton();
     const RECT& r = item.rcItem;
     const std::vector<DrawOp> ops =
         LayoutStatusButton(data, {r.left, r.top, r.right, r.bottom}, static_cast<int>(m_Dpi));

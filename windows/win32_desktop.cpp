@@ -1,42 +1,41 @@
-// The desktop of the module: the window system of the host's process.
+#include "windows/win32_desktop.h"
+
 #include <windows.h>
 
-#include "platform/desktop.h"
 #include "windows/cabrillo_dialog.h"
 #include "windows/host_program.h"
 #include "windows/window_thread.h"
 
-namespace {
+void Win32Desktop::ShowPlainMessage(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+}
 
-class Win32Desktop : public Desktop {
-public:
-    void ShowPlainMessage(const std::string& text) override {
-        MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
+void Win32Desktop::ShowInfoMessage(const std::string& text, const std::string& caption) {
+    MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+bool Win32Desktop::EditCabrilloHeader(CabrilloHeader& header) {
+    Cabrillo dialog;
+    dialog.m_Values = header;
+    if (dialog.DoModal(nullptr) != IDOK) {
+        return false;
     }
-    void ShowInfoMessage(const std::string& text, const std::string& caption) override {
-        MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
-    }
-    bool EditCabrilloHeader(CabrilloHeader& header) override {
-        Cabrillo dialog;
-        dialog.m_Values = header;
-        if (dialog.DoModal(nullptr) != IDOK) {
-            return false;
-        }
-        header = dialog.m_Values;
-        return true;
-    }
-    bool WindowThreadRunning() override { return ::WindowThreadRunning(); }
-    void StartWindowThread() override { ::StartWindowThread(); }
-    void ArmRefreshTimer(unsigned milliseconds) override { ArmCallCheckRefresh(milliseconds); }
-    std::optional<std::string> HostVersionText() override { return HostProgramVersion(); }
-};
+    header = dialog.m_Values;
+    return true;
+}
 
-// Made as the module loads, not at its first use by a host thread (see
-// g_KnownMultCodes in exchange_rules.cpp).
-Win32Desktop g_Desktop;
+bool Win32Desktop::WindowThreadRunning() {
+    return m_Windows.Running();
+}
 
-}  // namespace
+void Win32Desktop::StartWindowThread() {
+    m_Windows.Start();
+}
 
-Desktop& DefaultDesktop() {
-    return g_Desktop;
+void Win32Desktop::ArmRefreshTimer(unsigned milliseconds) {
+    m_Windows.ArmCallCheckRefresh(milliseconds);
+}
+
+std::optional<std::string> Win32Desktop::HostVersionText() {
+    return HostProgramVersion();
 }

@@ -1,6 +1,5 @@
 #include "windows/window_placement.h"
 
-#include "engine/settings.h"
 #include "platform/win32/module_instance.h"
 #include "platform/win32/template_frame.h"
 #include "resources/resource.h"
@@ -67,30 +66,31 @@ std::vector<PixelRect> ScreenWorkAreas() {
     return areas;
 }
 
-void LoadWindowPosition(HWND window, ModuleWindow which) {
+void LoadWindowPosition(WindowPosition& position, HWND window, ModuleWindow which) {
     const PixelPoint firstRun = FirstRunLayout(MainWorkArea(), ModuleWindowFrames(window))[which];
-    LoadPosition(kSeats[which].keyX, kSeats[which].keyY, firstRun.x, firstRun.y);
+    position.Load(kSeats[which].keyX, kSeats[which].keyY, firstRun.x, firstRun.y);
     RECT rect;
     GetWindowRect(window, &rect);
-    const PixelRect loaded{g_SetupX, g_SetupY, g_SetupX + rect.right - rect.left,
-                           g_SetupY + rect.bottom - rect.top};
+    const int32_t x = position.m_SetupX;
+    const int32_t y = position.m_SetupY;
+    const PixelRect loaded{x, y, x + rect.right - rect.left, y + rect.bottom - rect.top};
     const PixelPoint placed = ReachablePosition(loaded, TitleBarHeight(window), ScreenWorkAreas());
-    g_SetupX = placed.x;
-    g_SetupY = placed.y;
+    position.m_SetupX = placed.x;
+    position.m_SetupY = placed.y;
 }
 
-void MoveToLoadedPosition(HWND window) {
-    SetWindowPos(window, nullptr, g_SetupX, g_SetupY, 0, 0,
+void MoveToLoadedPosition(const WindowPosition& position, HWND window) {
+    SetWindowPos(window, nullptr, position.m_SetupX, position.m_SetupY, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Set explicitly: a system-modal template alone does not keep every
     // window system's windows on top.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SaveWindowPosition(HWND window, ModuleWindow which) {
+void SaveWindowPosition(WindowPosition& position, HWND window, ModuleWindow which) {
     RECT rect;
     if (GetWindowRect(window, &rect)) {
-        SavePosition(rect.left, rect.top, kSeats[which].keyX, kSeats[which].keyY);
+        position.Save(rect.left, rect.top, kSeats[which].keyX, kSeats[which].keyY);
     }
 }
 

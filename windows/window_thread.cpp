@@ -8,13 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/handle_owner.h"
 #include "resources/resource.h"
-#include "windows/host_app.h"
-#include "windows/setup_dialog.h"
-#include "windows/status_windows.h"
-
-Setup_ARRL_10m* g_pSetupDlg = nullptr;
 
 namespace {
 
@@ -29,97 +23,8 @@ constexpr DWORD kStopTimeoutMs = 1000;
 // wait for the answer, the status button's drawing) uses a few tens of KiB.
 constexpr SIZE_T kStackReserveBytes = 256 * 1024;
 
-// A window thread that has not been reaped yet. A thread whose dialog the
-// operator closed may still be finishing when the next one starts. Its
-// handles close with it: only once the thread has set `done` or been stopped.
-struct WindowThread {
-    DWORD id = 0;
-    CHandle thread;
-    CHandle started;  // manual reset: the dialog's start-up is over
-    CHandle done;     // manual reset: set by the thread as its very last act
-};
-
-std::mutex g_DialogLock;  // guards everything below and g_pSetupDlg's window
-std::vector<WindowThread> g_Threads;
-// Each window thread's control dialog while it runs, by thread: what the
-// unload takes back from a thread that it had to stop.
-std::vector<std::pair<DWORD, Setup_ARRL_10m*>> g_Dialogs;
-bool g_CloseRequested = false;  // the close came before the dialog's window existed
-PAPCFUNC g_ExitThreadApc = nullptr;
-
 bool IsSet(HANDLE event) {
     return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
-}
-
-// Lets go of the threads that have finished; under the lock.
-void ReapFinishedThreads() {
-    std::vector<WindowThread> running;
-    for (WindowThread& t : g_Threads) {
-        if (!IsSet(t.done.Get())) {
-            running.push_back(std::move(t));
-        }
-    }
-    g_Threads.swap(running);  // the finished ones go with the old list
-}
-
-// Whether a window thread has started and not yet shown its dialog; under the lock.
-bool ThreadStarting() {
-    for (const WindowThread& t : g_Threads) {
-        if (!IsSet(t.started.Get()) && !IsSet(t.done.Get())) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void PostToDialog(WPARAM command) {
-    PostMessageA(g_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
-}
-
-// Notes (or, with null, forgets) the calling thread's control dialog; under the lock.
-void NoteDialog(Setup_ARRL_10m* dialog) {
-    const DWORD self = GetCurrentThreadId();
-    g_Dialogs.erase(std::remove_if(g_Dialogs.begin(), g_Dialogs.end(),
-                                   [self](const auto& d) { return d.first == self; }),
-                    g_Dialogs.end());
-    if (dialog) {
-        g_Dialogs.emplace_back(self, dialog);
-    }
-}
-
-// Runs the dialog; the host link it leaves, for the caller to release. The
-// dialog lives on the heap, not on this thread's stack, so that an unload that
-// stops the thread can take it back.
-IDispatch* RunControlDialog() {
-    auto dialog = std::make_unique<Setup_ARRL_10m>();
-    {
-        std::lock_guard<std::mutex> lock(g_DialogLock);
-        if (g_pSetupDlg) {
-            return nullptr;  // another thread runs the dialog
-        }
-        NoteDialog(dialog.get());
-    }
-    dialog->DoModal(nullptr);
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    NoteDialog(nullptr);
-    return dialog->TakeHostLink();
-}
-
-// What a stopped thread held of the module's own: its control dialog and the
-// status windows, with their brushes and memory. Their windows went with the
-// thread, and so they are let go of without a message to them; a host link
-// that the dialog held stays with the process, as the global one does, since
-// no COM call is made here.
-void TakeBackFrom(DWORD stopped) {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    for (const auto& [thread, dialog] : g_Dialogs) {
-        if (thread == stopped) {
-            dialog->TakeHostLink();
-            g_pSetupDlg = g_pSetupDlg == dialog ? nullptr : g_pSetupDlg;
-            delete dialog;
-            DeleteStatusWindows();
-        }
-    }
 }
 
 // A COM method takes its object as its one stack argument and cleans the
@@ -128,45 +33,6 @@ void TakeBackFrom(DWORD stopped) {
 PAPCFUNC ReleaseRoutine(IDispatch* object) {
     void* const* vtable = *reinterpret_cast<void* const* const*>(object);
     return reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(vtable[2]));
-}
-
-// Tells the other threads that this one has finished and leaves without
-// returning into the module, which may be unmapped the moment the event is
-// set: what is left to do runs as APCs queued beforehand, inside the
-// alertable wait that follows the signal in the same call (on the thread's
-// own handle, which is never signalled while it runs). The last host link is
-// released there, outside the module and after the unload's close: released
-// under the loader lock, or left to the apartment's end at thread exit,
-// which also runs under it, the call to the host's apartment could wait for
-// a host thread that waits for that lock.
-[[noreturn]] void FinishThread(HANDLE done, IDispatch* hostLink) {
-    if (hostLink) {
-        QueueUserAPC(ReleaseRoutine(hostLink), GetCurrentThread(),
-                     reinterpret_cast<ULONG_PTR>(hostLink));
-    }
-    QueueUserAPC(g_ExitThreadApc, GetCurrentThread(), 0);
-    SignalObjectAndWait(done, GetCurrentThread(), INFINITE, TRUE);
-    ExitThread(0);  // only if the wait failed, while the module is still loaded
-}
-
-DWORD WINAPI WindowThreadProc(LPVOID done) {
-    IDispatch* hostLink = RunControlDialog();
-    FinishThread(static_cast<HANDLE>(done), hostLink);
-}
-
-bool CreateWindowThread(WindowThread& t) {
-    if (!g_ExitThreadApc) {
-        // ExitThread takes one pointer-sized argument, as an APC does.
-        g_ExitThreadApc = reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleA("kernel32.dll"), "ExitThread")));
-    }
-    t.started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    t.done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    if (g_ExitThreadApc && t.started && t.done) {
-        t.thread.Reset(CreateThread(nullptr, kStackReserveBytes, WindowThreadProc, t.done.Get(),
-                                    CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, &t.id));
-    }
-    return static_cast<bool>(t.thread);
 }
 
 // Waits for one of the events, handling this thread's messages meanwhile.
@@ -190,6 +56,121 @@ void WaitHandlingMessages(const HANDLE (&events)[2], DWORD timeoutMs) {
     }
 }
 
+}  // namespace
+
+// Lets go of the threads that have finished; under the lock.
+void WindowThread::ReapFinishedThreads() {
+    std::vector<Record> running;
+    for (Record& t : m_Threads) {
+        if (!IsSet(t.done.Get())) {
+            running.push_back(std::move(t));
+        }
+    }
+    m_Threads.swap(running);  // the finished ones go with the old list
+}
+
+// Whether a window thread has started and not yet shown its dialog; under the lock.
+bool WindowThread::ThreadStarting() const {
+    for (const Record& t : m_Threads) {
+        if (!IsSet(t.started.Get()) && !IsSet(t.done.Get())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void WindowThread::PostToDialog(WPARAM command) {
+    PostMessageA(m_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
+}
+
+// Notes (or, with null, forgets) the calling thread's control dialog; under the lock.
+void WindowThread::NoteDialog(Setup_ARRL_10m* dialog) {
+    const DWORD self = GetCurrentThreadId();
+    m_Dialogs.erase(std::remove_if(m_Dialogs.begin(), m_Dialogs.end(),
+                                   [self](const auto& d) { return d.first == self; }),
+                    m_Dialogs.end());
+    if (dialog) {
+        m_Dialogs.emplace_back(self, dialog);
+    }
+}
+
+// Runs the dialog; the host link it leaves, for the caller to release. The
+// dialog lives on the heap, not on this thread's stack, so that an unload that
+// stops the thread can take it back.
+IDispatch* WindowThread::RunControlDialog() {
+    SetupDialogOwner& owner = *this;
+    auto dialog = std::make_unique<Setup_ARRL_10m>(m_State, owner);
+    {
+        std::lock_guard<std::mutex> lock(m_DialogLock);
+        if (m_pSetupDlg) {
+            return nullptr;  // another thread runs the dialog
+        }
+        NoteDialog(dialog.get());
+    }
+    dialog->DoModal(nullptr);
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    NoteDialog(nullptr);
+    return dialog->TakeHostLink();
+}
+
+// What a stopped thread held of the module's own: its control dialog and the
+// status windows, with their brushes and memory. Their windows went with the
+// thread, and so they are let go of without a message to them; a host link
+// that the dialog held stays with the process, as the state's own does, since
+// no COM call is made here.
+void WindowThread::TakeBackFrom(DWORD stopped) {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    for (const auto& [thread, dialog] : m_Dialogs) {
+        if (thread == stopped) {
+            dialog->TakeHostLink();
+            m_pSetupDlg = m_pSetupDlg == dialog ? nullptr : m_pSetupDlg;
+            delete dialog;
+            m_State.DeleteStatusWindows();
+        }
+    }
+}
+
+// Tells the other threads that this one has finished and leaves without
+// returning into the module, which may be unmapped the moment the event is
+// set: what is left to do runs as APCs queued beforehand, inside the
+// alertable wait that follows the signal in the same call (on the thread's
+// own handle, which is never signalled while it runs). The last host link is
+// released there, outside the module and after the unload's close: released
+// under the loader lock, or left to the apartment's end at thread exit,
+// which also runs under it, the call to the host's apartment could wait for
+// a host thread that waits for that lock.
+void WindowThread::FinishThread(HANDLE done, IDispatch* hostLink) {
+    if (hostLink) {
+        QueueUserAPC(ReleaseRoutine(hostLink), GetCurrentThread(),
+                     reinterpret_cast<ULONG_PTR>(hostLink));
+    }
+    QueueUserAPC(m_ExitThreadApc, GetCurrentThread(), 0);
+    SignalObjectAndWait(done, GetCurrentThread(), INFINITE, TRUE);
+    ExitThread(0);  // only if the wait failed, while the module is still loaded
+}
+
+DWORD WINAPI WindowThread::ThreadProc(LPVOID launch) {
+    const Launch start = *static_cast<const Launch*>(launch);
+    IDispatch* hostLink = start.owner->RunControlDialog();
+    start.owner->FinishThread(start.done, hostLink);
+}
+
+bool WindowThread::CreateRecord(Record& t) {
+    if (!m_ExitThreadApc) {
+        // ExitThread takes one pointer-sized argument, as an APC does.
+        m_ExitThreadApc = reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "ExitThread")));
+    }
+    t.started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    t.done.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    t.launch = std::make_unique<Launch>(Launch{this, t.done.Get()});
+    if (m_ExitThreadApc && t.started && t.done) {
+        t.thread.Reset(CreateThread(nullptr, kStackReserveBytes, ThreadProc, t.launch.get(),
+                                    CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, &t.id));
+    }
+    return static_cast<bool>(t.thread);
+}
+
 // Waits, without handling messages, for each thread to finish, and stops the
 // ones that do not. A thread still running then is inside a call out of the
 // module (a host call that does not return, a host apartment that is busy or
@@ -199,9 +180,9 @@ void WaitHandlingMessages(const HANDLE (&events)[2], DWORD timeoutMs) {
 // unmapped module; its windows go with it, destroyed by the window system
 // without a call to their window procedures, which only their own thread
 // could run. What it held of the module's own is taken back.
-void FinishOrStop(const std::vector<WindowThread>& threads) {
+void WindowThread::FinishOrStop(const std::vector<Record>& threads) {
     const DWORD start = GetTickCount();
-    for (const WindowThread& t : threads) {
+    for (const Record& t : threads) {
         const DWORD elapsed = GetTickCount() - start;
         const DWORD left = elapsed < kCloseTimeoutMs ? kCloseTimeoutMs - elapsed : 0;
         if (WaitForSingleObject(t.done.Get(), left) != WAIT_OBJECT_0) {
@@ -212,25 +193,23 @@ void FinishOrStop(const std::vector<WindowThread>& threads) {
     }
 }
 
-}  // namespace
-
-bool StartWindowThread() {
+bool WindowThread::Start() {
     HANDLE startUp[2];
     {
-        std::lock_guard<std::mutex> lock(g_DialogLock);
+        std::lock_guard<std::mutex> lock(m_DialogLock);
         ReapFinishedThreads();
-        if (g_pSetupDlg || ThreadStarting()) {
+        if (m_pSetupDlg || ThreadStarting()) {
             // Host threads that reset at once start one dialog between them:
             // a second would share the first one's link to the host.
             return true;
         }
-        WindowThread t;
-        if (!CreateWindowThread(t)) {
+        Record t;
+        if (!CreateRecord(t)) {
             return false;  // what was made closes with t
         }
-        g_CloseRequested = false;
-        g_Threads.push_back(std::move(t));
-        const WindowThread& started = g_Threads.back();
+        m_CloseRequested = false;
+        m_Threads.push_back(std::move(t));
+        const Record& started = m_Threads.back();
         startUp[0] = started.started.Get();
         startUp[1] = started.done.Get();
         ResumeThread(started.thread.Get());
@@ -240,54 +219,54 @@ bool StartWindowThread() {
     return true;
 }
 
-bool WindowThreadRunning() {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    return g_pSetupDlg != nullptr;
+bool WindowThread::Running() {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    return m_pSetupDlg != nullptr;
 }
 
-void ArmCallCheckRefresh(unsigned milliseconds) {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    if (g_pSetupDlg) {
-        g_pSetupDlg->RequestRefresh(milliseconds);
+void WindowThread::ArmCallCheckRefresh(unsigned milliseconds) {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    if (m_pSetupDlg) {
+        m_pSetupDlg->RequestRefresh(milliseconds);
     }
 }
 
-void CloseWindowThread() {
-    RefuseHostCalls();
-    std::vector<WindowThread> threads;
+void WindowThread::Close() {
+    m_State.m_Host.m_HostApp.RefuseCalls();
+    std::vector<Record> threads;
     {
-        std::lock_guard<std::mutex> lock(g_DialogLock);
-        if (g_pSetupDlg) {
+        std::lock_guard<std::mutex> lock(m_DialogLock);
+        if (m_pSetupDlg) {
             PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
         } else {
-            g_CloseRequested = true;  // the dialog closes itself as soon as it exists
+            m_CloseRequested = true;  // the dialog closes itself as soon as it exists
         }
-        threads.swap(g_Threads);
+        threads.swap(m_Threads);
     }
     FinishOrStop(threads);
     // Their handles close as the list goes, each thread finished or stopped.
 }
 
-void PublishSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    g_pSetupDlg = dialog;
-    if (g_CloseRequested) {
+void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    m_pSetupDlg = dialog;
+    if (m_CloseRequested) {
         PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
     }
 }
 
-void WindowThreadStarted() {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    for (const WindowThread& t : g_Threads) {
+void WindowThread::WindowThreadStarted() {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    for (const Record& t : m_Threads) {
         if (t.id == GetCurrentThreadId()) {
             SetEvent(t.started.Get());
         }
     }
 }
 
-void WithdrawSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(g_DialogLock);
-    if (g_pSetupDlg == dialog) {
-        g_pSetupDlg = nullptr;
+void WindowThread::WithdrawSetupDialog(Setup_ARRL_10m* dialog) {
+    std::lock_guard<std::mutex> lock(m_DialogLock);
+    if (m_pSetupDlg == dialog) {
+        m_pSetupDlg = nullptr;
     }
 }

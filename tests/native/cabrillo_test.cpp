@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "exports/module_state.h"
 #include "platform/string_format.h"
 #include "reports/cabrillo_log.h"
 #include "tests/common/fake_desktop.h"
@@ -241,9 +242,9 @@ TEST_F(Report, ConfirmedHeaderIsSavedExceptTheClaimedScore) {
         "Address_PostalCode=\r\nAddress_Country=\r\nCategory=MULTI-OP\r\n"
         "Category_Overlay=ROOKIE\r\nContest=ARRL-10\r\nEmail=\r\nClub=\r\nSoapBox=A<CR><LF>B\r\n",
         ReadFileBytes(kWenda));
-    EXPECT_EQ("", g_CabrilloLog.m_Claimed);
-    EXPECT_EQ("A\r\nSOAPBOX: B", g_CabrilloLog.m_SoapBox);
-    EXPECT_EQ("QRP", g_CabrilloLog.m_CategoryPower);
+    EXPECT_EQ("", TheModule().m_Results.m_CabrilloLog.m_Claimed);
+    EXPECT_EQ("A\r\nSOAPBOX: B", TheModule().m_Results.m_CabrilloLog.m_SoapBox);
+    EXPECT_EQ("QRP", TheModule().m_Results.m_CabrilloLog.m_CategoryPower);
 
     m_Desktop.editHeader = nullptr;
     ResetAsHost(1, "W1AW");
@@ -268,8 +269,9 @@ TEST_F(Report, CancelSavesNothingAndKeepsTheSoapBoxTagged) {
     };
     ResetAsHost(1, "W1AW");
     EXPECT_EQ("[Settings]\r\nSoapBox=first<CR><LF>second<CR><LF>\r\n", ReadFileBytes(kWenda));
-    EXPECT_EQ("", g_CabrilloLog.m_Name);
-    EXPECT_EQ("first\r\nSOAPBOX: second\r\nSOAPBOX: ", g_CabrilloLog.m_SoapBox);
+    EXPECT_EQ("", TheModule().m_Results.m_CabrilloLog.m_Name);
+    EXPECT_EQ("first\r\nSOAPBOX: second\r\nSOAPBOX: ",
+              TheModule().m_Results.m_CabrilloLog.m_SoapBox);
 }
 
 TEST_F(Report, WholePassWritesTheLogAndTellsTheOperator) {
@@ -330,7 +332,7 @@ TEST_F(Report, EveryQsoOnceAfterCancelOrRepeatedCalls) {
                   "END-OF-LOG:\r\n",
               ReadFileBytes("W1AW.cbr"));
     EXPECT_EQ("QSO: 28012 CW 2013-12-14 0012 W1AW          599 MA     K1ABC         599 CT\r\n",
-              g_CabrilloLog.m_QsoLines);
+              TheModule().m_Results.m_CabrilloLog.m_QsoLines);
 }
 
 TEST_F(Report, UnwritableFileIsNotReportedAsProduced) {

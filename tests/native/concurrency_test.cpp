@@ -8,7 +8,7 @@
 #include <atomic>
 #include <thread>
 
-#include "engine/log_store.h"
+#include "exports/module_state.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
 #include "windows/refresh_cycle.h"
@@ -41,9 +41,9 @@ public:
 
 // What the window thread does on each refresh and repaint; false when it saw
 // a band row that was not whole or laid out a button without its background.
-bool RefreshAndPaint(TypingHost& host, NoWindows& view) {
-    RunRefresh(host, view);
-    const StatusButtonData data = SnapshotStatusButtonData();
+bool RefreshAndPaint(RefreshCycle& refresh, TypingHost& host, NoWindows& view) {
+    refresh.Run(host, view);
+    const StatusButtonData data = refresh.SnapshotStatusButton();
     for (const std::vector<std::string>& row : data.bandRows) {
         if (row.size() != 5) {
             return false;
@@ -79,7 +79,8 @@ void HostWork(int round) {
 
 TEST(Concurrency, RefreshSeesOnlyWholeChanges) {
     ScratchDir dir;
-    FillBandNames();
+    RefreshCycle refresh(TheModule().m_Log);
+    refresh.FillBandNames();
     std::atomic<bool> done{false};
     std::atomic<int> broken{0};
     std::atomic<int> refreshes{0};
@@ -87,7 +88,7 @@ TEST(Concurrency, RefreshSeesOnlyWholeChanges) {
         TypingHost host;
         NoWindows view;
         while (!done) {
-            if (!RefreshAndPaint(host, view)) {
+            if (!RefreshAndPaint(refresh, host, view)) {
                 ++broken;
             }
             ++refreshes;

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "engine/exchange_rules.h"
-#include "engine/log_store.h"
 #include "engine/qso_intake.h"
+#include "exports/module_state.h"
 #include "reports/score_summary.h"
 #include "tests/common/fake_desktop.h"
 #include "tests/common/host_calls.h"
@@ -26,6 +26,8 @@ protected:
     }
     ScratchDir m_Dir;
     FakeDesktop m_Desktop;
+    ContestLog& m_Log = TheModule().m_Log;
+    PassResults& m_Results = TheModule().m_Results;
 };
 
 }  // namespace
@@ -33,16 +35,16 @@ protected:
 TEST_F(Engine, ResetRebuildsRowsAndPassValues) {
     AddAsHost(QsoArgs());
     ResetAsHost(1, "N0CALL", OleDate(2019, 12, 14));
-    EXPECT_EQ(0u, g_InfoLog.GetSize());
-    EXPECT_TRUE(g_Bands.empty());
-    ASSERT_EQ(6u, g_BandRows.size());
+    EXPECT_EQ(0u, m_Log.m_InfoLog.GetSize());
+    EXPECT_TRUE(m_Log.m_Bands.empty());
+    ASSERT_EQ(6u, m_Log.m_BandRows.size());
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ((std::vector<std::string>{bands[i], "-", "-", "-", "-"}), g_BandRows[i]);
+        EXPECT_EQ((std::vector<std::string>{bands[i], "-", "-", "-", "-"}), m_Log.m_BandRows[i]);
     }
-    EXPECT_EQ(1, g_ReportMode);
-    EXPECT_EQ("N0CALL", g_Contestant);
-    EXPECT_EQ("2019", g_ContestYear);
+    EXPECT_EQ(1, m_Log.m_ReportMode);
+    EXPECT_EQ("N0CALL", m_Log.m_Contestant);
+    EXPECT_EQ("2019", m_Log.m_ContestYear);
 }
 
 TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
@@ -50,8 +52,8 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     q.freqHz = 28012999;
     q.time = COleDateTime(41622.25, COleDateTime::invalid);
     ASSERT_EQ(1, AddAsHost(q));
-    ASSERT_EQ(1u, g_InfoLog.GetSize());
-    const CInfo& r = g_InfoLog[0];
+    ASSERT_EQ(1u, m_Log.m_InfoLog.GetSize());
+    const CInfo& r = m_Log.m_InfoLog[0];
     EXPECT_EQ("K1ABC", r.m_Call);
     EXPECT_EQ("K", r.m_Prefix);
     EXPECT_EQ("10m", r.m_Band);
@@ -66,8 +68,8 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     EXPECT_EQ(0, r.m_CodeError);
 
     ASSERT_EQ(1, AddAsHost(MakeQso("K1ABC", "CW", "K", "123")));
-    EXPECT_EQ("", g_InfoLog[1].m_MultCode);
-    EXPECT_EQ(1, g_InfoLog[1].m_CodeError);
+    EXPECT_EQ("", m_Log.m_InfoLog[1].m_MultCode);
+    EXPECT_EQ(1, m_Log.m_InfoLog[1].m_CodeError);
 }
 
 TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
@@ -88,23 +90,23 @@ TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
     }
     other.nullTime = true;
     RemoveAsHost(other);
-    ASSERT_EQ(3u, g_InfoLog.GetSize()) << "no QSO of another time is taken instead";
+    ASSERT_EQ(3u, m_Log.m_InfoLog.GetSize()) << "no QSO of another time is taken instead";
 
     other.nullTime = false;
     other.time = COleDateTime(second.time.m_dt + 0.3 / 86400);  // logs keep whole seconds
     RemoveAsHost(other);
-    ASSERT_EQ(2u, g_InfoLog.GetSize());
-    EXPECT_EQ(first.time, g_InfoLog[0].m_Time);
-    EXPECT_EQ(third.time, g_InfoLog[1].m_Time);
+    ASSERT_EQ(2u, m_Log.m_InfoLog.GetSize());
+    EXPECT_EQ(first.time, m_Log.m_InfoLog[0].m_Time);
+    EXPECT_EQ(third.time, m_Log.m_InfoLog[1].m_Time);
 }
 
 TEST_F(Engine, BandsSortLargestKeyFirst) {
-    g_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
-    GetResult(nullptr);
+    m_Log.m_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
+    GetResult(m_Log, m_Results, nullptr);
     EXPECT_EQ(
         (std::vector<std::string>{"0123456789012345678901", "160m", "80m", "15m", "10m", "2m"}),
-        g_Bands);
-    const std::string& text = g_ResultText;
+        m_Log.m_Bands);
+    const std::string& text = m_Results.m_ResultText;
     EXPECT_LT(text.find("160m\t"), text.find("80m\t"));
     EXPECT_LT(text.find("80m\t"), text.find("10m\t"));
 }
@@ -115,18 +117,18 @@ TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
     AddAsHost(MakeQso("K1B", "SSB", "K", "CT"));
     AddAsHost(MakeQso("K1C", "CW", "K", "ma"));
     AddAsHost(MakeQso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
-    GetResult(nullptr);
-    EXPECT_EQ((std::vector<std::string>{"K", "DL"}), g_WorkedDxcc[0].Items());
-    EXPECT_EQ((std::vector<std::string>{"K"}), g_WorkedDxcc[1].Items());
-    EXPECT_EQ((std::vector<std::string>{"MA"}), g_WorkedCodes[0].Items());
-    EXPECT_EQ((std::vector<std::string>{"CT"}), g_WorkedCodes[1].Items());
-    EXPECT_EQ(14 * 5, g_ClaimedScore);
+    GetResult(m_Log, m_Results, nullptr);
+    EXPECT_EQ((std::vector<std::string>{"K", "DL"}), m_Log.m_WorkedDxcc[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"K"}), m_Log.m_WorkedDxcc[1].Items());
+    EXPECT_EQ((std::vector<std::string>{"MA"}), m_Log.m_WorkedCodes[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"CT"}), m_Log.m_WorkedCodes[1].Items());
+    EXPECT_EQ(14 * 5, m_Results.m_ClaimedScore);
 
     ResetAsHost();
-    EXPECT_EQ(2u, g_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
-    GetResult(nullptr);
-    EXPECT_EQ(0u, g_WorkedDxcc[0].GetSize());
-    EXPECT_EQ(0, g_ClaimedScore);
+    EXPECT_EQ(2u, m_Log.m_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
+    GetResult(m_Log, m_Results, nullptr);
+    EXPECT_EQ(0u, m_Log.m_WorkedDxcc[0].GetSize());
+    EXPECT_EQ(0, m_Results.m_ClaimedScore);
 }
 
 TEST_F(Engine, SetupShowsItsMessage) {

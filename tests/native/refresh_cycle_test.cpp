@@ -5,7 +5,7 @@
 #include <cmath>
 #include <deque>
 
-#include "engine/log_store.h"
+#include "exports/module_state.h"
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
 #include "windows/refresh_cycle.h"
@@ -67,12 +67,8 @@ using Row = std::vector<std::string>;
 class Refresh : public ::testing::Test {
 protected:
     void SetUp() override {
-        FillBandNames();
+        m_Refresh.FillBandNames();
         ResetAsHost(0, "W1AW", OleDate(2013, 12, 14));
-        g_LastSp1Freq = 0.0;
-        g_HostCall.clear();
-        g_HostBand = -1;
-        g_HostMode = -1;
     }
     static void Add(const char* call, const char* mode, const char* prefix, const char* exch,
                     int hour, int minute) {
@@ -85,6 +81,8 @@ protected:
     ScratchDir m_Dir;
     ScriptedHost m_Host;
     RecordedView m_View;
+    ContestLog& m_Log = TheModule().m_Log;
+    RefreshCycle m_Refresh{m_Log};
 };
 
 }  // namespace
@@ -94,32 +92,33 @@ TEST_F(Refresh, RowsShowTheLastQsoOfEachModeOnTheBand) {
     Add("W5XYZ", "CW", "K", "TX", 14, 5);  // a later CW QSO replaces the earlier
     Add("W5XYZ", "SSB", "K", "tx", 15, 30);
     Add("K1ABC", "SSB", "K", "MA", 16, 0);
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m"};
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(EmptyRow(bands[k]), g_BandRows[k]);
+        EXPECT_EQ(EmptyRow(bands[k]), m_Log.m_BandRows[k]);
     }
-    EXPECT_EQ((Row{"10m", "14:05", "15:30", "TX", "   -"}), g_BandRows[5]);
-    EXPECT_EQ("W5XYZ", g_HostCall);
-    EXPECT_EQ(5, g_HostBand);
-    EXPECT_EQ(0, g_HostMode);
+    EXPECT_EQ((Row{"10m", "14:05", "15:30", "TX", "   -"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ("W5XYZ", m_Refresh.m_HostCall);
+    EXPECT_EQ(5, m_Refresh.m_HostBand);
+    EXPECT_EQ(0, m_Refresh.m_HostMode);
 }
 
 TEST_F(Refresh, LastQsoDecidesTheCodeEvenWhenEmpty) {
     Add("W5XYZ/MM", "CW", "K", "R2", 13, 0);
     Add("W5XYZ/MM", "SSB", "K", "XX", 14, 0);  // refused: no code
     m_Host.call = std::string("W5XYZ/MM");
-    RunRefresh(m_Host, m_View);
-    EXPECT_EQ((Row{"10m", "13:00", "14:00", "", "   -"}), g_BandRows[5]);
+    m_Refresh.Run(m_Host, m_View);
+    EXPECT_EQ((Row{"10m", "13:00", "14:00", "", "   -"}), m_Log.m_BandRows[5]);
 }
 
 TEST_F(Refresh, ShortCallsignsLeaveEverythingAsItWas) {
     for (const char* call : {"K", "K1"}) {
         m_Host.call = std::string(call);
         m_Host.calls.clear();
-        RunRefresh(m_Host, m_View);
-        EXPECT_EQ(call, g_HostCall);
-        EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), g_BandRows[5]) << "rows as the reset left them";
+        m_Refresh.Run(m_Host, m_View);
+        EXPECT_EQ(call, m_Refresh.m_HostCall);
+        EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), m_Log.m_BandRows[5])
+            << "rows as the reset left them";
         EXPECT_EQ((std::vector<std::string>{"call"}), m_Host.calls);
         EXPECT_TRUE(m_View.shown.empty());
     }
@@ -132,7 +131,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     Add("VE3A", "SSB", "VE", "ON", 1, 3);
     ResultAsHost();
     m_Host.call = std::string("K1ABC");
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption: ARRL 10M worked with K1ABC",
                                         "state caption:ARRL 10M 2013 CW State/Province ", "flags",
                                         "button:K1ABC. 10m: CW 01:00, SSB none, MA. 15m: not "
@@ -147,7 +146,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     m_View.shown.clear();
     m_Host.call = std::string("");
     m_Host.mode = std::string("USB");  // every mode but CW shows the other lists
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption:ARRL 10M 2013 DXCC worked USB 1 of 338",
                                         "state caption:ARRL 10M 2013 USB State/Province ", "flags",
                                         "button:DXCC worked USB, 1 of 338: VE"}),
@@ -155,7 +154,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     expected = StatProvFlags{};
     expected[1073 - 1016] = 1;  // ON
     EXPECT_EQ(expected, m_View.flags);
-    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), g_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), m_Log.m_BandRows[5]);
 }
 
 TEST_F(Refresh, DxccCountIsZeroOffTheBands) {
@@ -164,8 +163,8 @@ TEST_F(Refresh, DxccCountIsZeroOffTheBands) {
     m_Host.call = std::string("");
     m_Host.hz = 50100000.0;
     m_View.statProvOpen = false;
-    RunRefresh(m_Host, m_View);
-    EXPECT_EQ(-1, g_HostBand);
+    m_Refresh.Run(m_Host, m_View);
+    EXPECT_EQ(-1, m_Refresh.m_HostBand);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption:ARRL 10M 2013 DXCC worked CW 0 of 338",
                                         "button:DXCC worked CW, 0 of 338"}),
               m_View.shown);
@@ -174,29 +173,29 @@ TEST_F(Refresh, DxccCountIsZeroOffTheBands) {
 TEST_F(Refresh, ClosedWindowsAreLeftAlone) {
     m_View.multiplierOpen = false;
     m_View.statProvOpen = false;
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     EXPECT_TRUE(m_View.shown.empty());
-    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), g_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), m_Log.m_BandRows[5]);
 }
 
 TEST_F(Refresh, HostFailureEndsTheRefreshWhereItHappens) {
     m_Host.call = std::nullopt;
-    RunRefresh(m_Host, m_View);
-    EXPECT_EQ("", g_HostCall);
-    EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), g_BandRows[5]);
+    m_Refresh.Run(m_Host, m_View);
+    EXPECT_EQ("", m_Refresh.m_HostCall);
+    EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), m_Log.m_BandRows[5]);
     EXPECT_TRUE(m_View.shown.empty());
 
     m_Host.call = std::string("W5XYZ");
     m_Host.hz = std::nullopt;
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"dxcc caption: ARRL 10M worked with W5XYZ"}), m_View.shown);
-    EXPECT_EQ(-1, g_HostBand);
+    EXPECT_EQ(-1, m_Refresh.m_HostBand);
 
     m_Host.hz = 28000000.0;
     m_Host.macroWorks = false;
     m_View.shown.clear();
-    RunRefresh(m_Host, m_View);
-    EXPECT_EQ(0.0, g_LastSp1Freq) << "a macro the host refused counts as not sent";
+    m_Refresh.Run(m_Host, m_View);
+    EXPECT_EQ(0.0, m_Refresh.m_LastSp1Freq) << "a macro the host refused counts as not sent";
     EXPECT_EQ(1u, m_View.shown.size());
 }
 
@@ -213,15 +212,15 @@ TEST_F(Refresh, Sp1WhenTheFrequencyHasMovedMoreThan300Hz) {
     for (const Step& step : steps) {
         m_Host.hz = step.hz;
         m_Host.calls.clear();
-        RunRefresh(m_Host, m_View);
+        m_Refresh.Run(m_Host, m_View);
         const bool sent = std::find(m_Host.calls.begin(), m_Host.calls.end(), "macro <SP1>") !=
                           m_Host.calls.end();
         EXPECT_EQ(step.sent, sent) << std::fixed << step.hz;
     }
-    g_LastSp1Freq = 0.0;
+    m_Refresh.m_LastSp1Freq = 0.0;
     m_Host.hz = 0.0;
     m_Host.calls.clear();
-    RunRefresh(m_Host, m_View);
+    m_Refresh.Run(m_Host, m_View);
     EXPECT_EQ((std::vector<std::string>{"call", "frequency", "mode"}), m_Host.calls);
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/log_store.h"
 #include "engine/score_walk.h"
+#include "exports/module_state.h"
 #include "platform/string_format.h"
 #include "reports/summary_texts.h"
 #include "tests/common/fake_desktop.h"
@@ -166,19 +167,21 @@ namespace {
 
 // The summary text that the model's tally gives for the host's pass.
 std::string ModelSummary() {
-    const Tally t = ModelTally(g_InfoLog, g_Bands);
-    std::string text = StringPrintf(kSummaryTitle, g_ContestYear.c_str(), g_Contestant.c_str());
+    const ContestLog& log = TheModule().m_Log;
+    const Tally t = ModelTally(log.m_InfoLog, log.m_Bands);
+    std::string text =
+        StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
     Row total{};
-    for (std::size_t b = 0; b < g_Bands.size(); ++b) {
+    for (std::size_t b = 0; b < log.m_Bands.size(); ++b) {
         const Row& r = t.rows[b];
-        text += StringPrintf(kSummaryBandRow, g_Bands[b].c_str(), r[0], r[1], r[2], r[3]);
+        text += StringPrintf(kSummaryBandRow, log.m_Bands[b].c_str(), r[0], r[1], r[2], r[3]);
         total = {total[0] + r[0], total[1] + r[1], total[2] + r[2], total[3] + r[3]};
     }
     const auto dxcc = static_cast<int32_t>(t.dxcc[0].size() + t.dxcc[1].size());
     const auto codes = static_cast<int32_t>(t.codes[0].size() + t.codes[1].size());
     text += StringPrintf(kSummaryTotals, total[0], total[1], dxcc, codes, total[2], total[3],
                          total[1], dxcc, codes, total[1] * (dxcc + codes));
-    return g_InfoLog.GetSize() > 0 ? text + kSummaryCredit : text;
+    return log.m_InfoLog.GetSize() > 0 ? text + kSummaryCredit : text;
 }
 
 QsoArgs RandomQso(std::mt19937& rng) {
@@ -210,7 +213,8 @@ TEST(ScoreWalk, HostsPassesGiveTheModelsSummaryAndCallChecks) {
                 ResetAsHost();
             }
             const QsoArgs typed = RandomQso(rng);
-            const WalkAnswers a = Walk(g_InfoLog, typed.call, typed.band, typed.mode, typed.prefix);
+            const WalkAnswers a =
+                Walk(TheModule().m_Log.m_InfoLog, typed.call, typed.band, typed.mode, typed.prefix);
             const int expected = a.duplicate ? 0 : a.country ? 1 : 2;
             EXPECT_EQ(expected,
                       CheckAsHost(typed.call, typed.mode, typed.prefix, typed.band, typed.band));

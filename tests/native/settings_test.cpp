@@ -1,4 +1,4 @@
-// The settings file: integer reads and the shared window-position rule.
+// The settings file: integer reads and writes.
 #include <gtest/gtest.h>
 
 #include "engine/settings.h"
@@ -41,34 +41,4 @@ TEST(Settings, ReadsAndWritesTheModulesFile) {
     EXPECT_EQ(1, ReadSettingInt("setup_view_dxcc"));
     EXPECT_EQ("[Settings]\r\nStart=1\r\nstat_x=-5\r\nsetup_view_DXCC=1\r\n",
               ReadFileBytes("Plugins/ARRL-10M_CW_SSB.ini"));
-}
-
-TEST(Settings, PositionLoadTakesDefaultsForMissingOrZero) {
-    ScratchDir dir;
-    LoadPosition("stat_x", "stat_y", 10, 600);
-    EXPECT_EQ(10, g_SetupX);
-    EXPECT_EQ(600, g_SetupY);
-    WriteFileBytes("Plugins/ARRL-10M_CW_SSB.ini", "[Settings]\r\nstat_x=0\r\nstat_y=-7\r\n");
-    LoadPosition("stat_x", "stat_y", 10, 600);
-    EXPECT_EQ(10, g_SetupX);
-    EXPECT_EQ(-7, g_SetupY);
-}
-
-TEST(Settings, PositionSaveWritesOnlyWhatMoved) {
-    ScratchDir dir;
-    LoadPosition("dxcc_x", "dxcc_y", 10, 400);
-    SavePosition(10, 400, "dxcc_x", "dxcc_y");
-    EXPECT_FALSE(FileExists("Plugins/ARRL-10M_CW_SSB.ini")) << "nothing moved";
-    SavePosition(10, 250, "dxcc_x", "dxcc_y");
-    EXPECT_EQ("<missing>", SettingsValue("dxcc_x"));
-    EXPECT_EQ("250", SettingsValue("dxcc_y"));
-    SavePosition(10, 250, "dxcc_x", "dxcc_y");
-    SavePosition(-30, 250, "dxcc_x", "dxcc_y");
-    EXPECT_EQ("-30", SettingsValue("dxcc_x"));
-    // Another window saved elsewhere: the next save writes both keys again.
-    SavePosition(5, 5, "stat_x", "stat_y");
-    WriteFileBytes("Plugins/ARRL-10M_CW_SSB.ini", "");
-    SavePosition(-30, 250, "dxcc_x", "dxcc_y");
-    EXPECT_EQ("-30", SettingsValue("dxcc_x"));
-    EXPECT_EQ("250", SettingsValue("dxcc_y"));
 }

@@ -1,11 +1,9 @@
 // The status button's painting, worked out as fills and texts.
 #include <gtest/gtest.h>
 
-#include <mutex>
 #include <sstream>
 
-#include "engine/log_store.h"
-#include "windows/refresh_cycle.h"
+#include "engine/contest_log.h"
 #include "windows/status_button_layout.h"
 
 namespace {
@@ -193,21 +191,12 @@ TEST(StatusButtonLayout, ButtonFillsTheClientAreaLessItsMargin) {
 class StatusButtonSnapshot : public testing::Test {
 protected:
     void SetUp() override {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_WorkedDxcc[0].AddIfNew("DL");
-        g_WorkedDxcc[1].AddIfNew("JA");
-        g_WorkedDxcc[1].AddIfNew("VE");
-        g_BandRows = RowsWorkedOnTenMetres();
+        m_Log.m_WorkedDxcc[0].AddIfNew("DL");
+        m_Log.m_WorkedDxcc[1].AddIfNew("JA");
+        m_Log.m_WorkedDxcc[1].AddIfNew("VE");
+        m_Log.m_BandRows = RowsWorkedOnTenMetres();
     }
-    void TearDown() override {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_WorkedDxcc[0].RemoveAll();
-        g_WorkedDxcc[1].RemoveAll();
-        g_BandRows.clear();
-        g_HostCall.clear();
-        g_HostBand = -1;
-        g_HostMode = -1;
-    }
+    ContestLog m_Log;
 };
 
 TEST_F(StatusButtonSnapshot, TheHostsModeSelectsTheWorkedList) {
@@ -217,11 +206,9 @@ TEST_F(StatusButtonSnapshot, TheHostsModeSelectsTheWorkedList) {
     } const cases[] = {
         {0, {"DL"}}, {1, {"JA", "VE"}}, {-1, {}},  // before the first refresh
     };
-    g_HostBand = 5;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mode);
-        g_HostMode = c.mode;
-        const StatusButtonData data = SnapshotStatusButtonData();
+        const StatusButtonData data = SnapshotStatusButtonData(m_Log, "", 5, c.mode);
         EXPECT_EQ(c.list, data.workedDxcc);
         EXPECT_EQ(5, data.hostBand);
         EXPECT_TRUE(data.bandRows.empty());
@@ -229,51 +216,9 @@ TEST_F(StatusButtonSnapshot, TheHostsModeSelectsTheWorkedList) {
 }
 
 TEST_F(StatusButtonSnapshot, ACallsignTakesTheBandRows) {
-    g_HostCall = "K1ABC";
-    g_HostBand = -1;
-    g_HostMode = 1;
-    const StatusButtonData data = SnapshotStatusButtonData();
+    const StatusButtonData data = SnapshotStatusButtonData(m_Log, "K1ABC", -1, 1);
     EXPECT_EQ("K1ABC", data.hostCall);
     EXPECT_EQ(-1, data.hostBand);
     EXPECT_EQ(RowsWorkedOnTenMetres(), data.bandRows);
     EXPECT_TRUE(data.workedDxcc.empty());
-}
-
-TEST(StatusButtonLayout, FiguresScaleWithTheWindowsDpi) {
-    // The 96-DPI figures times DPI / 96, rounded to the nearest pixel: the bar
-    // of 10 m, the header's "Band", the first row's band, the DXCC grid's
-    // second entry and the one that wraps in a button of 2.5 columns.
-    struct Case {
-        int dpi;
-        int height;  // the button's, for rows of a seventh of it
-        std::vector<std::string> workedWith;
-        std::vector<std::string> dxcc;
-    } const cases[] = {
-        {96,
-         182,
-         {"fill 0,151,360,169 198,255,255", "text 20,18 'Band'", "text 20,46 '80m'"},
-         {"text 45,0 'DL'", "text 5,15 'JA'"}},
-        {120,
-         227,
-         {"fill 0,186,360,208 198,255,255", "text 25,23 'Band'", "text 25,57 '80m'"},
-         {"text 56,0 'DL'", "text 6,19 'JA'"}},
-        {144,
-         273,
-         {"fill 0,226,360,253 198,255,255", "text 30,27 'Band'", "text 30,69 '80m'"},
-         {"text 68,0 'DL'", "text 8,23 'JA'"}},
-        {192,
-         364,
-         {"fill 0,302,360,338 198,255,255", "text 40,36 'Band'", "text 40,92 '80m'"},
-         {"text 90,0 'DL'", "text 10,30 'JA'"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.dpi);
-        const std::vector<std::string> table =
-            Describe(LayoutStatusButton(WorkedWith(5), {0, 0, 360, c.height}, c.dpi));
-        EXPECT_EQ(c.workedWith, (std::vector<std::string>{table[1], table[2], table[7]}));
-        const int right = ScalePixels(100, c.dpi);
-        const std::vector<std::string> grid =
-            Describe(LayoutStatusButton(Dxcc(5, {"K", "DL", "JA"}), {0, 0, right, 100}, c.dpi));
-        EXPECT_EQ(c.dxcc, (std::vector<std::string>{grid[2], grid[3]}));
-    }
 }

@@ -23,27 +23,28 @@ struct Answers {
     bool macroTaken = false;
 };
 
-Answers AskTheHost() {
+Answers AskTheHost(HostConnection& link) {
+    CHostApp& host = link.m_HostApp;
     Answers answers;
-    answers.bound = g_HostApp.IsBound() && g_pHostDispatch != nullptr;
-    answers.frequency = g_HostApp.GetFrequency();
-    answers.mode = g_HostApp.GetMode();
-    if (std::optional<ComVariant> field = g_HostApp.GetField(5)) {
+    answers.bound = host.IsBound() && link.m_pHostDispatch != nullptr;
+    answers.frequency = host.GetFrequency();
+    answers.mode = host.GetMode();
+    if (std::optional<ComVariant> field = host.GetField(5)) {
         answers.callsign = TextOf(field->Value());
     }
-    if (std::optional<ComVariant> field = g_HostApp.GetField(3)) {
+    if (std::optional<ComVariant> field = host.GetField(3)) {
         answers.unsetField = TextOf(field->Value());
     }
-    answers.macroTaken = g_HostApp.RunMacro("<SP1>");
+    answers.macroTaken = host.RunMacro("<SP1>");
     return answers;
 }
 
-Answers ConnectAndAsk() {
+Answers ConnectAndAsk(HostConnection& link) {
     Answers answers;
     RunOnOtherThread([&] {
-        ConnectHost();
-        answers = AskTheHost();
-        DisconnectHost();
+        link.Connect();
+        answers = AskTheHost(link);
+        link.Disconnect();
     });
     return answers;
 }
@@ -65,7 +66,8 @@ TEST(HostLink, ReadsTheHostsStateAndSendsMacrosFromAnotherThread) {
     host.Object().SetMode("SSB");
     host.Object().SetField(5, "K1ABC");
 
-    const Answers answers = ConnectAndAsk();
+    HostConnection link;
+    const Answers answers = ConnectAndAsk(link);
     EXPECT_TRUE(answers.bound);
     EXPECT_EQ(28400000.0, answers.frequency.value_or(-1));
     EXPECT_EQ("SSB", answers.mode.value_or("<none>"));
@@ -78,11 +80,12 @@ TEST(HostLink, ReadsTheHostsStateAndSendsMacrosFromAnotherThread) {
                                             "RunMacro <SP1>"};
     EXPECT_EQ(calls, host.Object().Calls());
     EXPECT_EQ(std::vector<std::string>{"<SP1>"}, host.Object().Macros());
-    EXPECT_EQ(nullptr, g_pHostDispatch) << "released by DisconnectHost";
+    EXPECT_EQ(nullptr, link.m_pHostDispatch) << "released by Disconnect";
 }
 
 TEST(HostLink, WithoutARunningHostEveryOperationDoesNothing) {
-    const Answers answers = ConnectAndAsk();
+    HostConnection link;
+    const Answers answers = ConnectAndAsk(link);
     EXPECT_FALSE(answers.bound);
     ExpectNoAnswers(answers);
 }
@@ -90,7 +93,8 @@ TEST(HostLink, WithoutARunningHostEveryOperationDoesNothing) {
 TEST(HostLink, AFailingHostCallReportsFailureToTheCaller) {
     TestHost host;
     host.Object().SetFailing(true);
-    const Answers answers = ConnectAndAsk();
+    HostConnection link;
+    const Answers answers = ConnectAndAsk(link);
     EXPECT_TRUE(answers.bound);
     ExpectNoAnswers(answers);
     EXPECT_TRUE(host.Object().Calls().empty());
@@ -102,12 +106,13 @@ TEST(HostLink, AHostThatHasGoneAwayReportsFailure) {
     std::atomic<bool> done{false};
     HANDLE withdrawn = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     Answers answers;
+    HostConnection link;
     std::thread window([&] {
-        ConnectHost();
+        link.Connect();
         connected = true;
         WaitForSingleObject(withdrawn, 10000);
-        answers = AskTheHost();
-        DisconnectHost();
+        answers = AskTheHost(link);
+        link.Disconnect();
         done = true;
     });
     ASSERT_TRUE(PumpMessagesUntil([&] { return connected.load(); }));

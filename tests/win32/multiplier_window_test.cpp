@@ -5,10 +5,9 @@
 #include <cctype>
 #include <fstream>
 #include <memory>
-#include <mutex>
 #include <sstream>
 
-#include "engine/log_store.h"
+#include "engine/contest_log.h"
 #include "host/replay/country_table.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
@@ -26,10 +25,6 @@ namespace {
 constexpr COLORREF kWorkedWith = RGB(255, 255, 198);
 constexpr COLORREF kBandBar = RGB(198, 255, 255);
 constexpr COLORREF kDxcc = RGB(255, 250, 198);
-
-std::unique_ptr<Multiplier> OpenMultiplier() {
-    return std::unique_ptr<Multiplier>(OpenStatusWindow<Multiplier>());
-}
 
 RECT ButtonRect(HWND window) {
     HWND button = GetDlgItem(window, IDC_INFO_BUTTON);
@@ -134,14 +129,8 @@ int InkTouching(const WindowPicture& one, const WindowPicture& other, COLORREF b
 
 class MultiplierWindow : public testing::Test {
 protected:
-    void TearDown() override {
-        g_HostCall.clear();
-        g_HostBand = -1;
-        g_HostMode = -1;
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_WorkedDxcc[0].RemoveAll();
-        g_WorkedDxcc[1].RemoveAll();
-        g_BandRows.clear();
+    std::unique_ptr<Multiplier> OpenMultiplier() {
+        return std::unique_ptr<Multiplier>(OpenStatusWindow<Multiplier>(m_State));
     }
 
     // The window away from every other test program's windows, at the right
@@ -169,16 +158,27 @@ protected:
     }
 
     // The mode's worked list becomes these prefixes.
-    static void SetWorked(int mode, const std::vector<std::string>& prefixes) {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_WorkedDxcc[mode].RemoveAll();
+    void SetWorked(int mode, const std::vector<std::string>& prefixes) {
+        m_Log.m_WorkedDxcc[mode].RemoveAll();
         for (const std::string& prefix : prefixes) {
-            g_WorkedDxcc[mode].AddIfNew(prefix);
+            m_Log.m_WorkedDxcc[mode].AddIfNew(prefix);
         }
+    }
+
+    // The worked-with view with only the host's band worked; the band rows of
+    // the other bands are blank.
+    void ShowOnlyTheHostsBand(int32_t band) {
+        m_Host.m_HostCall = "VP2EXX/MM";
+        m_Host.m_HostBand = band;
+        m_Log.m_BandRows.assign(6, {"", "", "", "", ""});
+        m_Log.m_BandRows[static_cast<std::size_t>(band)] = {"10m", "23:48", "09:15", "NWT", "   -"};
     }
 
     ScratchDir m_Dir;
     int m_Dpi = kBaseDpi;
+    ContestLog m_Log;
+    WindowState m_State{m_Log};
+    RefreshCycle& m_Host = m_State.m_Refresh;  // the host's state as the refresh read it
 };
 
 }  // namespace
@@ -241,7 +241,7 @@ TEST_F(MultiplierWindow, PointerOverTheWindowSavesOnlyTheMovedCoordinates) {
 }
 
 TEST_F(MultiplierWindow, PointerPassingBetweenWindowsWritesEachPositionOnceMore) {
-    std::unique_ptr<Stat_Prov> stateWindow(OpenStatusWindow<Stat_Prov>());
+    std::unique_ptr<Stat_Prov> stateWindow(OpenStatusWindow<Stat_Prov>(m_State));
     auto dxccWindow = OpenMultiplier();
     ASSERT_TRUE(stateWindow && dxccWindow);
     for (HWND window :
@@ -264,14 +264,11 @@ TEST_F(MultiplierWindow, PointerPassingBetweenWindowsWritesEachPositionOnceMore)
 TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {
     auto window = OpenForPixels();
     ASSERT_TRUE(window);
-    g_HostCall = "K1ABC";
-    {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_BandRows = RowsOfACallsign();
-    }
+    m_Host.m_HostCall = "K1ABC";
+    m_Log.m_BandRows = RowsOfACallsign();
     for (int32_t band = -1; band <= 5; ++band) {
         SCOPED_TRACE(testing::Message() << "band " << band);
-        g_HostBand = band;
+        m_Host.m_HostBand = band;
         const WindowPicture picture = Repainted(*window);
         ASSERT_EQ(Scaled(360), picture.Width());
         ASSERT_EQ(Scaled(186), picture.Height());
@@ -292,14 +289,14 @@ TEST_F(MultiplierWindow, DxccViewShowsOnlyItsBackgroundWithoutBandOrPrefixes) {
     const int right = Scaled(360);
     const int bottom = Scaled(186);
     const RECT whole{0, 0, right, bottom};
-    g_HostMode = 0;
-    g_HostBand = -1;
+    m_Host.m_HostMode = 0;
+    m_Host.m_HostBand = -1;
     SetWorked(0, {"DL", "JA"});
     EXPECT_EQ(0, Repainted(*window).CountOtherThan(kDxcc, whole)) << "no band";
-    g_HostBand = 5;
-    g_HostMode = 1;
+    m_Host.m_HostBand = 5;
+    m_Host.m_HostMode = 1;
     EXPECT_EQ(0, Repainted(*window).CountOtherThan(kDxcc, whole)) << "nothing worked in SSB";
-    g_HostMode = 0;
+    m_Host.m_HostMode = 0;
     const WindowPicture picture = Repainted(*window);
     // Two prefixes side by side in the grid's first 15-pixel line.
     const int line = Scaled(15);
@@ -339,8 +336,8 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
     ASSERT_EQ(40u, longest.size());
     auto window = OpenForPixels();
     ASSERT_TRUE(window);
-    g_HostBand = 5;
-    g_HostMode = 0;
+    m_Host.m_HostBand = 5;
+    m_Host.m_HostMode = 0;
     const std::vector<PixelPoint> cells =
         GridCells(longest, {0, 0, Scaled(360), Scaled(186)}, m_Dpi);
     ASSERT_EQ(40u, cells.size());
@@ -377,34 +374,21 @@ TEST_F(MultiplierWindow, TheLongestPrefixesOfTheCountryFileKeepApartInTheGrid) {
 TEST_F(MultiplierWindow, Screenshots) {
     auto window = OpenMultiplier();
     ASSERT_TRUE(window);
-    g_HostBand = 5;
-    g_HostMode = 0;
-    {
-        std::lock_guard<std::mutex> lock(g_StoreLock);
-        g_BandRows = RowsOfACallsign();
-        for (const char* prefix : kPrefixes) {
-            g_WorkedDxcc[0].AddIfNew(prefix);
-        }
+    m_Host.m_HostBand = 5;
+    m_Host.m_HostMode = 0;
+    m_Log.m_BandRows = RowsOfACallsign();
+    for (const char* prefix : kPrefixes) {
+        m_Log.m_WorkedDxcc[0].AddIfNew(prefix);
     }
-    g_HostCall = "K1ABC";
+    m_Host.m_HostCall = "K1ABC";
     Repainted(*window);
     EXPECT_FALSE(SaveScreenshot(window->GetSafeHwnd(), "dxcc-worked-with").empty());
-    g_HostCall.clear();
+    m_Host.m_HostCall.clear();
     Repainted(*window);
     EXPECT_FALSE(SaveScreenshot(window->GetSafeHwnd(), "dxcc-prefixes").empty());
 }
 
 namespace {
-
-// The worked-with view with only the host's band worked; the band rows of
-// the other bands are blank.
-void ShowOnlyTheHostsBand(int32_t band) {
-    g_HostCall = "VP2EXX/MM";
-    g_HostBand = band;
-    std::lock_guard<std::mutex> lock(g_StoreLock);
-    g_BandRows.assign(6, {"", "", "", "", ""});
-    g_BandRows[static_cast<std::size_t>(band)] = {"10m", "23:48", "09:15", "NWT", "   -"};
-}
 
 // Below the table's header, every pixel of text lies on the band bar: the
 // bar covers the host's row, text and all.

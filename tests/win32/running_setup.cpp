@@ -1,8 +1,6 @@
 #include "tests/win32/running_setup.h"
 
 #include "tests/win32/window_helpers.h"
-#include "windows/host_app.h"
-#include "windows/status_windows.h"
 
 namespace {
 
@@ -29,12 +27,12 @@ void RecordingSetup::OnTimer(UINT_PTR id) {
 }
 
 RunningSetup::RunningSetup()
-    : m_Thread([this] {
+    : m_Dialog(m_State, *this), m_Thread([this] {
           m_Dialog.DoModal();
           // As the module's window thread does: the status windows go on
           // their own thread, whenever the refresh opened them.
-          CloseOpenStatusWindows();
-          DisconnectHost();
+          m_State.CloseOpenStatusWindows();
+          m_State.m_Host.Disconnect();
           m_Ended = true;
       }) {
     PumpMessagesUntil([this] {

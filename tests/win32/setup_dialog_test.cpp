@@ -15,11 +15,7 @@
 #include "tests/win32/test_host.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
-#include "windows/host_app.h"
-#include "windows/refresh_cycle.h"
-#include "windows/setup_dialog.h"
 #include "windows/status_windows.h"
-#include "windows/window_thread.h"
 
 namespace {
 
@@ -58,7 +54,7 @@ TEST_F(SetupDialog, FirstRunOpensAtItsPlaceInTheFirstRunLayoutAndChoosesSsb) {
     EXPECT_EQ(nullptr, FindTopWindow("#32770", "Multiplier"));
     EXPECT_FALSE(FileExists(kSettingsFile)) << "opening writes nothing";
     const std::vector<std::string> bands = {"160m", "80m", "40m", "20m", "15m", "10m"};
-    EXPECT_EQ(bands, g_BandNames);
+    EXPECT_EQ(bands, setup.State().m_Refresh.m_BandNames);
 }
 
 TEST_F(SetupDialog, StoredCwChoiceSendsCwAndTheBaudRate) {
@@ -200,8 +196,8 @@ TEST_F(SetupDialog, ViewBoxesOpenAndCloseTheStatusWindows) {
 
         ClickAndPump(setup.Window(), c.click);
         EXPECT_FALSE(IsWindow(opened));
-        EXPECT_EQ(nullptr, g_pStatProv);
-        EXPECT_EQ(nullptr, g_pMultiplier);
+        EXPECT_EQ(nullptr, setup.State().m_pStatProv);
+        EXPECT_EQ(nullptr, setup.State().m_pMultiplier);
         EXPECT_EQ("[Settings]\r\n" + std::string(c.key) + "=0\r\n", ReadFileBytes(kSettingsFile));
         EXPECT_EQ((std::vector<UINT>{300, 300}), setup.Dialog().Arms()) << "closing arms nothing";
     }
@@ -214,8 +210,8 @@ TEST_F(SetupDialog, StoredViewsCheckTheBoxesAndTheHandlersGoByTheOpenWindows) {
     RunningSetup setup;
     EXPECT_TRUE(setup.IsChecked(IDC_VIEW_STATE));
     EXPECT_TRUE(setup.IsChecked(IDC_VIEW_DXCC));
-    EXPECT_EQ(nullptr, g_pStatProv) << "the dialog opens no window itself";
-    EXPECT_EQ(nullptr, g_pMultiplier);
+    EXPECT_EQ(nullptr, setup.State().m_pStatProv) << "the dialog opens no window itself";
+    EXPECT_EQ(nullptr, setup.State().m_pMultiplier);
 
     ClickAndPump(setup.Window(), IDC_VIEW_STATE);
     EXPECT_NE(nullptr, FindTopWindow("#32770", "State/Prov"));
@@ -226,7 +222,7 @@ TEST_F(SetupDialog, WithoutAHostTheMacrosAreSkippedAndTheDialogWorks) {
     Host().Publication().Withdraw();
     RunningSetup setup;
     ClickAndPump(setup.Window(), IDC_MODE_CW);
-    EXPECT_EQ(nullptr, g_pHostDispatch);
+    EXPECT_EQ(nullptr, setup.State().m_Host.m_pHostDispatch);
     EXPECT_TRUE(Host().Object().Macros().empty());
     EXPECT_EQ("[Settings]\r\nsetup_mode_cw=1\r\nMode=1\r\nsetup_mode_ssb=0\r\n",
               ReadFileBytes(kSettingsFile));
@@ -256,10 +252,10 @@ TEST_F(SetupDialog, EachArmingGivesOneTimerMessage) {
 
 TEST_F(SetupDialog, ACallCheckArmsTheRefreshForTheDelayItGives) {
     RunningSetup setup;
-    ASSERT_TRUE(PumpMessagesUntil([] { return WindowThreadRunning(); })) << "never published";
+    ASSERT_TRUE(PumpMessagesUntil([&] { return setup.Published(); })) << "never published";
     std::vector<UINT> arms = {300};
     for (unsigned delay : {330u, 45u}) {
-        ArmCallCheckRefresh(delay);
+        setup.RequestRefresh(delay);
         arms.push_back(delay);
         EXPECT_TRUE(PumpMessagesUntil([&] { return setup.Dialog().Arms() == arms; })) << delay;
     }

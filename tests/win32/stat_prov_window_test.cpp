@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/contest_log.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/win32/layout_checks.h"
@@ -94,15 +95,17 @@ const Label kLabels[] = {
     {"IARU REGION", 81, 165, 48},
 };
 
-std::unique_ptr<Stat_Prov> OpenStatProv() {
-    return std::unique_ptr<Stat_Prov>(OpenStatusWindow<Stat_Prov>());
-}
-
 }  // namespace
 
 class StatProvWindow : public testing::Test {
 protected:
+    std::unique_ptr<Stat_Prov> OpenStatProv() {
+        return std::unique_ptr<Stat_Prov>(OpenStatusWindow<Stat_Prov>(m_State));
+    }
+
     ScratchDir m_Dir;
+    ContestLog m_Log;
+    WindowState m_State{m_Log};
 };
 
 TEST_F(StatProvWindow, OpensAtTheStoredPositionOrTheDefault) {
