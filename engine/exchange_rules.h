@@ -10,11 +10,20 @@ extern const char* const MultCodeTable[kMultCodeCount + 1];
 bool IsKnownMultCode(const char* code);
 
 // The multiplier that a location code counts as: the code itself when the
-// table lists it, and "NL" for "NF" and "LB", which Newfoundland and Labrador
-// stations send on the air. Null for anything else; no normalisation here.
+// table lists it; "NL" for "NF" and "LB", which Newfoundland and Labrador
+// stations send on the air; and "CMX" for Mexico City, whether sent as "CMX"
+// or under the federal district's older codes "DF" and "DFE". Null for
+// anything else; no normalisation here.
 const char* MultCodeOf(const char* code);
 
-// Whether a received exchange is acceptable: a serial number of three or four
-// digits (but not "599"), or a two-character location code (with "NF" and
-// "LB") from a station with the prefix "K" or "VE". A non-zero flag rejects every exchange.
+// Whether a received exchange is acceptable from a station with the country
+// prefix that the host gives: what each station sends, as it sends it (case
+// and blanks are not folded). A non-zero flag rejects every exchange, and the
+// report "599" is no exchange. Then, by prefix:
+// - "K" and "VE": a serial number of three or four digits, or a
+//   two-character location code (with "NF" and "LB");
+// - "XE": a serial number of three or four digits, a Mexican state of the
+//   table, "CMX", or an IARU region;
+// - any other: a serial number of one to four digits, an IARU region (a
+//   maritime mobile station), "HI" from "KH6" and "AK" from "KL7" or "KL".
 int IsValidExchange(const char* exchange, const char* prefix, int flag);

@@ -20,7 +20,15 @@ const ContestLog& Log() {
     return TheModule().m_Log;
 }
 
+// A multiplier as the store keeps it: a code of the table, but Mexico City
+// under "CMX" alone, whichever of its codes was sent.
 bool Listed(const std::string& code) {
+    if (code == "CMX") {
+        return true;
+    }
+    if (code == "DF" || code == "DFE") {
+        return false;
+    }
     for (int i = 0; i < kMultCodeCount; ++i) {
         if (code == MultCodeTable[i]) {
             return true;

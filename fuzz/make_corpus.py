@@ -86,6 +86,7 @@ def engine_seeds():
         qso(ADD, "K1ABC", band="10M") + result(False),
         "location-codes": reset() + qso(ADD, "DL1XX/MM", "CW", "DL", "r1") +
         qso(ADD, "XE1A", "SSB", "XE", "DFE") + qso(ADD, "XE2B", "SSB", "XE", "DF") +
+        qso(ADD, "XE1C", "SSB", "XE", "cmx") + qso(ADD, "K1CMX", "SSB", "K", "CMX") +
         qso(ADD, "K1ABC", "CW", "K", " ma ") + qso(ADD, "K1ABC", "CW", "K", "123") +
         qso(ADD, "DL1ABC", "CW", "DL", "abc", freq=28012999) + result(False),
         "removal": reset() + qso(ADD, "K1ABC", "CW", time=10) +
@@ -99,7 +100,9 @@ def engine_seeds():
         "exchanges": valid_exchange("599") + valid_exchange("5990") + valid_exchange("0599") +
         valid_exchange("MA", "VE") + valid_exchange("MA", "XE") + valid_exchange("AGS") +
         valid_exchange("1234", "") + valid_exchange("CA ") + valid_exchange("R2", "VE") +
-        valid_exchange("1234", "K", 1) + valid_exchange(None, None),
+        valid_exchange("1234", "K", 1) + valid_exchange(None, None) +
+        valid_exchange("CMX", "XE") + valid_exchange("SON", "XE") + valid_exchange("7", "DL") +
+        valid_exchange("HI", "KH6") + valid_exchange("AK", "KL7"),
         "report-confirmed": reset(1, "W1AW/P", header=header) +
         qso(ADD, "K1ABC", "CW", "K", "CT") + qso(ADD, "DL1ABC", "SSB", "DL", "1234") +
         qso(ADD, "K2XYZ", "SSB", "K", "XX") + result("3.0.1") + result("2.5"),

@@ -23,8 +23,10 @@ MEXICO = ("AGS BAC BCS CAM CHI CHH COA COL DFE DF DGO EMX GTO GRO HGO JAL MIC MO
           "PUE QRO QUI SLP SIN SON TAB TAM TLX VER YUC ZAC").split()
 REGIONS = ["R1", "R2", "R3"]
 LOCATION_CODES = US_STATES + CANADA + MEXICO + REGIONS
-# What Newfoundland and Labrador stations send on the air: the province "NL".
-NEWFOUNDLAND = {"NF": "NL", "LB": "NL"}
+# Codes sent for a multiplier that counts under another code: Newfoundland and
+# Labrador stations send "NF" or "LB" for the province "NL"; Mexico City sends
+# "CMX", formerly "DF" or "DFE", one multiplier under all three.
+SENT_CODES = {"NF": "NL", "LB": "NL", "CMX": "CMX", "DF": "CMX", "DFE": "CMX"}
 
 TAIL_INCOMPLETE = "   Not full control number recieved !!!"
 TAIL_NO_CONTEST_MODE = "   NO CONTEST MODE !!!"
@@ -67,10 +69,10 @@ class Score:
         code = ""
         if qso.prefix in ("K", "VE", "XE") or qso.call.endswith("/MM"):
             sent = qso.exch_rcvd.upper().strip(WHITE_SPACE)
-            code = NEWFOUNDLAND.get(sent, sent)
-            if code not in LOCATION_CODES:
+            if sent not in LOCATION_CODES and sent not in SENT_CODES:
                 self.err_lines.append(start + "  " + sent + TAIL_BAD_CODE)
                 return 1, "stored, not counted: location code %s not acceptable" % sent, 0, ""
+            code = SENT_CODES.get(sent, sent)
         if (qso.call, qso.mode) in self.counted:
             return 1, "stored, not counted: duplicate", 0, ""
         self.counted.add((qso.call, qso.mode))

@@ -20,14 +20,14 @@ namespace {
 
 // Boxes whose caption is an older name than the code the log accepts:
 // Labrador and Newfoundland share "NL", and the federal district of Mexico
-// comes under both of its codes.
+// is Mexico City's "CMX" and comes under its older codes too.
 struct CaptionCodes {
     const char* caption;
     std::vector<std::string> codes;
 };
 
 const CaptionCodes kRenamedBoxes[] = {
-    {"LB", {"NL"}}, {"NF", {"NL"}}, {"NWT", {"NT"}}, {"PEI", {"PE"}}, {"DFE", {"DFE", "DF"}},
+    {"LB", {"NL"}}, {"NF", {"NL"}}, {"NWT", {"NT"}}, {"PEI", {"PE"}}, {"DFE", {"CMX", "DFE", "DF"}},
 };
 
 }  // namespace

@@ -15,7 +15,8 @@ extern const char* const kStatProvCaptions[kStatProvBoxCount];
 using StatProvFlags = std::array<int, kStatProvBoxCount>;
 
 // The worked codes that light box i: its caption, except that "LB" and "NF"
-// are lit by "NL", "NWT" by "NT", "PEI" by "PE", and "DFE" by "DFE" and "DF".
+// are lit by "NL", "NWT" by "NT", "PEI" by "PE", and "DFE" by "CMX", "DFE"
+// and "DF".
 std::vector<std::string> CodesLightingBox(std::size_t i);
 
 // The flags of the boxes that the worked codes light (exact comparison);

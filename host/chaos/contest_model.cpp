@@ -1,8 +1,10 @@
 #include "host/chaos/contest_model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -12,28 +14,41 @@ namespace {
 
 // The location codes that count as multipliers: US states and DC, Canadian
 // provinces and territories, Mexican states, IARU regions.
-const char* const kLocationCodes[] = {
-    "AK",  "AL",  "AR",  "AZ",  "CA",  "CO",  "CT",  "DE",  "FL",  "GA",  "HI",  "IA",  "ID",
-    "IL",  "IN",  "KS",  "KY",  "LA",  "MA",  "MD",  "ME",  "MI",  "MN",  "MO",  "MS",  "MT",
-    "NC",  "ND",  "NE",  "NH",  "NJ",  "NM",  "NV",  "NY",  "OH",  "OK",  "OR",  "PA",  "RI",
-    "SC",  "SD",  "TN",  "TX",  "UT",  "VA",  "VT",  "WA",  "WI",  "WV",  "WY",  "DC",  "ON",
-    "QC",  "NS",  "NB",  "MB",  "BC",  "PE",  "SK",  "AB",  "NL",  "NT",  "YT",  "NU",  "AGS",
-    "BAC", "BCS", "CAM", "CHI", "CHH", "COA", "COL", "DFE", "DF",  "DGO", "EMX", "GTO", "GRO",
-    "HGO", "JAL", "MIC", "MOR", "NAY", "NLE", "OAX", "PUE", "QRO", "QUI", "SLP", "SIN", "SON",
-    "TAB", "TAM", "TLX", "VER", "YUC", "ZAC", "R1",  "R2",  "R3"};
+const char* const kUsAndCanadianCodes[] = {
+    "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "IA", "ID", "IL", "IN", "KS",
+    "KY", "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NC", "ND", "NE", "NH", "NJ", "NM",
+    "NV", "NY", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VA", "VT", "WA", "WI",
+    "WV", "WY", "DC", "ON", "QC", "NS", "NB", "MB", "BC", "PE", "SK", "AB", "NL", "NT", "YT", "NU"};
+const char* const kMexicanStates[] = {"AGS", "BAC", "BCS", "CAM", "CHI", "CHH", "CMX", "COA", "COL",
+                                      "DFE", "DF",  "DGO", "EMX", "GTO", "GRO", "HGO", "JAL", "MIC",
+                                      "MOR", "NAY", "NLE", "OAX", "PUE", "QRO", "QUI", "SLP", "SIN",
+                                      "SON", "TAB", "TAM", "TLX", "VER", "YUC", "ZAC"};
+const char* const kRegions[] = {"R1", "R2", "R3"};
+
+template <std::size_t N>
+bool Lists(const char* const (&codes)[N], const std::string& code) {
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+}
 
 // The multiplier a code counts as: Newfoundland and Labrador stations send
-// "NF" or "LB" for "NL". Empty when the code is not acceptable.
+// "NF" or "LB" for "NL"; Mexico City is "CMX", formerly "DF" or "DFE". Empty
+// when the code is not acceptable.
 std::string MultiplierOf(const std::string& code) {
     if (code == "NF" || code == "LB") {
         return "NL";
     }
-    for (const char* known : kLocationCodes) {
-        if (code == known) {
-            return code;
-        }
+    if (code == "DF" || code == "DFE") {
+        return "CMX";
     }
-    return std::string();
+    const bool known =
+        Lists(kUsAndCanadianCodes, code) || Lists(kMexicanStates, code) || Lists(kRegions, code);
+    return known ? code : std::string();
+}
+
+// A serial number of the fewest digits given, up to four.
+bool IsSerial(const std::string& exchange, std::size_t fewestDigits) {
+    return exchange.size() >= fewestDigits && exchange.size() <= 4 &&
+           exchange.find_first_not_of("0123456789") == std::string::npos;
 }
 
 // Upper case (ASCII letters only), without blanks at either end.
@@ -79,18 +94,19 @@ int ContestModel::ExpectedValidExchange(const std::string& exchange, const std::
     if (flag != 0 || exchange == "599") {
         return 0;
     }
-    if (exchange.size() == 3 || exchange.size() == 4) {
-        for (char c : exchange) {
-            if (c < '0' || c > '9') {
-                return 0;
-            }
-        }
-        return 1;
+    bool valid = false;
+    if (prefix == "K" || prefix == "VE") {
+        valid = IsSerial(exchange, 3) || (exchange.size() == 2 && !MultiplierOf(exchange).empty());
+    } else if (prefix == "XE") {
+        valid =
+            IsSerial(exchange, 3) || Lists(kMexicanStates, exchange) || Lists(kRegions, exchange);
+    } else {
+        // Hawaii and Alaska, which country files give prefixes of their own, send their state.
+        valid = IsSerial(exchange, 1) || Lists(kRegions, exchange) ||
+                (exchange == "HI" && prefix == "KH6") ||
+                (exchange == "AK" && (prefix == "KL7" || prefix == "KL"));
     }
-    if (prefix != "K" && prefix != "VE") {
-        return 0;
-    }
-    return exchange.size() == 2 && !MultiplierOf(exchange).empty() ? 1 : 0;
+    return valid ? 1 : 0;
 }
 
 bool ContestModel::ReadTotals(const std::string& summary, Totals& t) {

@@ -122,7 +122,9 @@ TEST(ContestModel, AcceptableExchanges) {
         {"MA", "K", 0, 1},         {"NF", "VE", 0, 1},    {"LB", "K", 0, 1},   {"MA", "DL", 0, 0},
         {"ma", "K", 0, 0},         {"JAL", "K", 0, 0},    {"001", "DL", 0, 1}, {"1234", "K", 0, 1},
         {"599", "DL", 0, 0},       {"12345", "DL", 0, 0}, {"12a", "DL", 0, 0}, {"MA", "K", 1, 0},
-        {"001", "DL", INT_MIN, 0}, {"", "K", 0, 0},
+        {"001", "DL", INT_MIN, 0}, {"", "K", 0, 0},       {"SON", "XE", 0, 1}, {"CMX", "XE", 0, 1},
+        {"DF", "K", 0, 1},         {"CMX", "K", 0, 0},    {"12", "XE", 0, 0},  {"7", "DL", 0, 1},
+        {"R1", "DL", 0, 1},        {"HI", "KH6", 0, 1},   {"AK", "KL", 0, 1},  {"AK", "KH6", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.exchange) + " from " + c.prefix);

@@ -36,9 +36,22 @@ TEST(EntryPoints, IsValidExchangeFollowsTheContestRules) {
         {"MA", "W", 0, 0},     // other prefixes send serial numbers
         {"MA", "XE", 0, 0},    //
         {"R2", "VE", 0, 1},    // a region
-        {"AGS", "XE", 0, 0},   // three characters go the serial-number way
-        {"AGS", "K", 0, 0},    //
+        {"AGS", "K", 0, 0},    // a Mexican state from the US
         {"DF", "K", 0, 1},     //
+        // clang-format off
+        // Mexico: its states (Mexico City under its codes old and new), regions and
+        // serial numbers of three digits or more, not the table's neighbours of its states
+        {"AGS", "XE", 0, 1}, {"ZAC", "XE", 0, 1}, {"DF", "XE", 0, 1}, {"DFE", "XE", 0, 1},
+        {"CMX", "XE", 0, 1}, {"cmx", "XE", 0, 0}, {"R1", "XE", 0, 1}, {"NU", "XE", 0, 0},
+        {"12", "XE", 0, 0}, {"123", "XE", 0, 1}, {"CMX", "K", 0, 0}, {"CMX", "VE", 0, 0},
+        // Elsewhere: serial numbers of one to four digits, regions, and Hawaii and
+        // Alaska under the prefixes of their own
+        {"7", "DL", 0, 1}, {"41", "DL", 0, 1}, {"0", "", 0, 1}, {"41", "K", 0, 0},
+        {"7", "VE", 0, 0}, {"599", "DL", 0, 0}, {"12345", "DL", 0, 0}, {"CMX", "DL", 0, 0},
+        {"R3", "DL", 0, 1}, {"R4", "DL", 0, 0}, {"HI", "KH6", 0, 1}, {"AK", "KL7", 0, 1},
+        {"AK", "KL", 0, 1}, {"HI", "KL7", 0, 0}, {"AK", "KH6", 0, 0}, {"HI", "DL", 0, 0},
+        {"LB", "DL", 0, 0}, {"CMX", "XE", 1, 0}, {"7", "DL", 1, 0},
+        // clang-format on
         {"NL", "VE", 0, 1},    // Newfoundland and Labrador, as the table has it
         {"NF", "VE", 0, 1},    // and as its stations send it
         {"LB", "K", 0, 1},     //

@@ -104,6 +104,10 @@ TEST_F(Intake, LocationCodesAreNormalisedAndChecked) {
         {"K", "K1ABC", "R1", nullptr},  // so is a region
         {"XE", "XE1X", "DF", nullptr},
         {"XE", "XE1X", "dfe", nullptr},
+        {"XE", "XE1X", " cmx ", nullptr},  // Mexico City's code of today, from
+        {"VE", "VE3XYZ", "CMX", nullptr},  // every station that sends a code
+        {"DL", "DL1ABC/MM", "CMX", nullptr},
+        {"XE", "XE1X", "CMXX", "  CMXX  Code State/Province is not acceptable !!!\r\n"},
         {"VE", "VE5AA", "SK", nullptr},  // Saskatchewan
         {"VE", "VO1AA", "NF", nullptr},  // Newfoundland and Labrador, as sent on the air
         {"VE", "VO2AA", " lb ", nullptr},

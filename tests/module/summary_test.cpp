@@ -87,6 +87,13 @@ TEST_F(Summary, MultipliersCountOncePerModeOverTheWholeLog) {
         {{{"VO1A", "CW", "VE", "NF"}, {"VO2B", "CW", "VE", "lb"}, {"VE1C", "CW", "VE", "NL"}},
          "10m\t 3\t 12\t\t\t 0\t 3\r\n",
          "Total\t 3\t 12\t 1\t 1\t 0\t 3\r\nScore = 12 *( 1 + 1) = 24 \r\n"},
+        // So is Mexico City, once per mode, under its codes old and new.
+        {{{"XE1A", "CW", "XE", "CMX"},
+          {"XE1B", "CW", "XE", "dfe"},
+          {"XE1C", "SSB", "XE", "DF"},
+          {"K1D", "SSB", "K", "cmx"}},
+         "10m\t 4\t 12\t\t\t 1\t 0\r\n",
+         "Total\t 4\t 12\t 3\t 2\t 1\t 0\r\nScore = 12 *( 3 + 2) = 60 \r\n"},
         // A duplicate earns nothing, not even the code it sent.
         {{{"K1A", "CW", "K", "MA"}, {"K1A", "CW", "K", "CT"}},
          "10m\t 1\t 4\t\t\t 1\t 0\r\n",

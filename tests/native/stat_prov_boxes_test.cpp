@@ -66,6 +66,7 @@ TEST(StatProvBoxes, OnlyExactCodesLightBoxes) {
         std::vector<std::string> lit;
     } const cases[] = {
         {{"DF", "DFE"}, {"DFE"}},                      // both codes, one box
+        {{"CMX"}, {"DFE"}},                            // and Mexico City's code of today
         {{"LB", "NF", "NWT", "PEI", "WT", "EI"}, {}},  // captions that are no codes
         {{"SL", "tx", "TX ", "R4", ""}, {}},
         {{"TX", "MA", "NL", "R2", "MA"}, {"MA", "TX", "LB", "NF", "R2"}},
