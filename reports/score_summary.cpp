@@ -1,6 +1,7 @@
 #include "reports/score_summary.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "platform/desktop.h"
 #include "platform/string_format.h"
 #include "reports/cabrillo_log.h"
+#include "reports/checked_qso.h"
+#include "reports/log_check.h"
 #include "reports/summary_texts.h"
 
 int32_t g_ClaimedScore = 0;
@@ -92,18 +95,27 @@ void CollectQsoLines() {
 const char* GetResult(int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
+    std::optional<std::vector<CheckedQso>> checked;
+    std::string contestYear;
     {
         std::lock_guard<std::mutex> lock(g_StoreLock);
         score = Summarise();
         reportMode = g_ReportMode != 0;
         if (reportMode) {
             CollectQsoLines();
+            checked = CheckedQsos(g_InfoLog, g_CabrilloLog.m_QsoLines);
+            contestYear = g_ContestYear;
         }
     }
     WriteSettingInt(kClaimedKey, score);
     g_ClaimedScore = score;
     if (reportMode) {
-        TheDesktop().ShowInfoMessage(g_CabrilloLog.WriteLog(), kOutputCaption);
+        bool produced = false;
+        const std::string message = g_CabrilloLog.WriteLog(&produced);
+        if (produced) {
+            WriteLogCheck(g_CabrilloLog, checked, contestYear, score);
+        }
+        TheDesktop().ShowInfoMessage(message, kOutputCaption);
         if (resultFlag) {
             *resultFlag = -1;
         }
