@@ -77,11 +77,12 @@ std::string NormaliseCode(const std::string& exchange) {
     return TrimWhiteSpace(UpperCased(exchange));
 }
 
-bool SendsLocationCode(const std::string& prefix, const std::string& call) {
-    if (prefix == "K" || prefix == "VE" || prefix == "XE") {
-        return true;
-    }
+bool IsMaritimeMobile(const std::string& call) {
     return call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
+}
+
+bool SendsLocationCode(const std::string& prefix, const std::string& call) {
+    return prefix == "K" || prefix == "VE" || prefix == "XE" || IsMaritimeMobile(call);
 }
 
 int AddQso(ContestLog& log, const QsoRecord& qso) {

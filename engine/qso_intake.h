@@ -19,6 +19,9 @@ int RemoveQso(ContestLog& log, const QsoRecord& qso);
 // at both ends.
 std::string NormaliseCode(const std::string& exchange);
 
+// A maritime-mobile call: one that ends in "/MM".
+bool IsMaritimeMobile(const std::string& call);
+
 // Whether the received exchange must be a location code: stations of the US,
 // Canada and Mexico, and maritime-mobile calls.
 bool SendsLocationCode(const std::string& prefix, const std::string& call);

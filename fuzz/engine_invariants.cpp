@@ -133,6 +133,22 @@ bool HoldsLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// The check beside a log, when there is one: lines of printable ASCII, of at
+// most 80 columns, each ending in CR LF.
+void CheckFileBeside(const std::string& log) {
+    std::string bytes;
+    if (!ReadWholeFile(log.substr(0, log.size() - 4) + ".check.txt", bytes)) {
+        return;
+    }
+    for (std::size_t from = 0, end; from < bytes.size(); from = end + 2) {
+        end = bytes.find("\r\n", from);
+        Require(end != std::string::npos && end - from <= 80, "check lines of 80 columns in CR LF");
+        for (std::size_t i = from; i < end; ++i) {
+            Require(bytes[i] >= ' ' && bytes[i] <= '~', "check lines of printable ASCII");
+        }
+    }
+}
+
 }  // namespace
 
 void CheckStore() {
@@ -218,6 +234,7 @@ void CheckCabrilloFile(const std::string& message) {
     Require(StartsWith(bytes, "START-OF-LOG: 3.0\r\n"), "log starts with its version");
     Require(line == "END-OF-LOG:", "log ends with END-OF-LOG");
     Require(qsoLines == Log().m_InfoLog.GetSize(), "one QSO line per stored QSO");
+    CheckFileBeside(message.substr(sizeof produced - 1));
 }
 
 std::size_t CheckErrorFile(std::size_t from) {

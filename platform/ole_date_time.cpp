@@ -66,6 +66,15 @@ bool OleDateToCivil(double dt, CivilDateTime& out) {
     return true;
 }
 
+long long OleDayOf(int year, int month, int day) {
+    const long long y = year - (month <= 2 ? 1 : 0);
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468 + kOleEpochToUnixEpochDays;
+}
+
 bool SameSecond(const COleDateTime& a, const COleDateTime& b) {
     if (a.m_status != b.m_status) {
         return false;

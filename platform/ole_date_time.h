@@ -45,6 +45,10 @@ struct CivilDateTime {
 // False when no calendar date of the years 100 to 9999 represents the value.
 bool OleDateToCivil(double dt, CivilDateTime& out);
 
+// The whole days from 1899-12-30, the host's day 0 (a Saturday), to a
+// calendar date.
+long long OleDayOf(int year, int month, int day);
+
 // The same moment as a log keeps it, to the second: the same status and, for
 // valid values, the same calendar second (two values that no calendar date
 // represents are alike). Invalid and null values carry no moment of their own.

@@ -4,6 +4,16 @@
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 
+const HeaderLine kCategoryLines[kCategoryLineCount] = {
+    {"CATEGORY-OPERATOR: ", &CabrilloHeader::m_CategoryOperator},
+    {"CATEGORY-ASSISTED: ", &CabrilloHeader::m_CategoryAssisted},
+    {"CATEGORY-BAND: ", &CabrilloHeader::m_CategoryBand},
+    {"CATEGORY-MODE: ", &CabrilloHeader::m_CategoryMode},
+    {"CATEGORY-POWER: ", &CabrilloHeader::m_CategoryPower},
+    {"CATEGORY-STATION: ", &CabrilloHeader::m_CategoryStation},
+    {"CATEGORY-TRANSMITTER: ", &CabrilloHeader::m_CategoryTransmitter},
+};
+
 namespace {
 
 // The header's keys in the shared settings file, in the order they are

@@ -29,6 +29,15 @@ struct CabrilloHeader {
     std::string m_Location;
 };
 
+// A line of the log's header: its tag and the value written after it.
+struct HeaderLine {
+    const char* tag;
+    std::string CabrilloHeader::*member;
+};
+constexpr int kCategoryLineCount = 7;
+// The category lines, in the log's order.
+extern const HeaderLine kCategoryLines[kCategoryLineCount];
+
 // The header's values as the settings file shared with the host's other
 // contest modules keeps them.
 

@@ -1,14 +1,12 @@
 #include "reports/cabrillo_log.h"
 
-#include <cstdio>
-#include <initializer_list>
 #include <string_view>
 
 #include "platform/desktop.h"
-#include "platform/file_replace.h"
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 #include "reports/fixed_width.h"
+#include "reports/whole_file.h"
 
 namespace {
 
@@ -76,62 +74,7 @@ std::string CreatedByLine() {
     return TagLine(kCreatedBy, version ? *version : "");
 }
 
-// Names that Windows gives to devices in every folder, with any extension:
-// opening one reaches the device, never a file.
-bool IsReservedDeviceName(const std::string& fileName) {
-    std::string base = UpperCased(fileName.substr(0, fileName.find('.')));
-    base = base.substr(0, base.find_last_not_of(' ') + 1);
-    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
-    for (const char* device : kDevices) {
-        if (base == device) {
-            return true;
-        }
-    }
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           base[3] >= '1' && base[3] <= '9';
-}
-
-// Writes the log beside its place under a temporary name and puts it in that
-// place only once every byte is written and the file closed: a disk that
-// fills up leaves the earlier log as it was, and no cut log behind.
-bool WriteWholeFile(const std::string& folder, const std::string& name,
-                    std::initializer_list<std::string_view> pieces) {
-    if (IsReservedDeviceName(name)) {
-        return false;
-    }
-    const std::string path = folder + name;
-    const std::string temporary = path + kTemporarySuffix;
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    bool written = true;
-    for (std::string_view piece : pieces) {
-        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
-    }
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written && flushed && closed && ReplaceFileWith(temporary, path)) {
-        return true;
-    }
-    std::remove(temporary.c_str());
-    return false;
-}
-
-struct TagValue {
-    const char* tag;
-    std::string CabrilloHeader::*member;
-};
-const TagValue kCategoryLines[] = {
-    {"CATEGORY-OPERATOR: ", &CabrilloHeader::m_CategoryOperator},
-    {"CATEGORY-ASSISTED: ", &CabrilloHeader::m_CategoryAssisted},
-    {"CATEGORY-BAND: ", &CabrilloHeader::m_CategoryBand},
-    {"CATEGORY-MODE: ", &CabrilloHeader::m_CategoryMode},
-    {"CATEGORY-POWER: ", &CabrilloHeader::m_CategoryPower},
-    {"CATEGORY-STATION: ", &CabrilloHeader::m_CategoryStation},
-    {"CATEGORY-TRANSMITTER: ", &CabrilloHeader::m_CategoryTransmitter},
-};
-const TagValue kStationLines[] = {
+const HeaderLine kStationLines[] = {
     {"LOCATION: ", &CabrilloHeader::m_Location},
     {"EMAIL: ", &CabrilloHeader::m_Email},
     {"NAME: ", &CabrilloHeader::m_Name},
@@ -144,9 +87,9 @@ const TagValue kStationLines[] = {
 };
 
 template <std::size_t N>
-std::string TagLines(const CabrilloHeader& header, const TagValue (&lines)[N]) {
+std::string TagLines(const CabrilloHeader& header, const HeaderLine (&lines)[N]) {
     std::string text;
-    for (const TagValue& line : lines) {
+    for (const HeaderLine& line : lines) {
         text += TagLine(line.tag, header.*line.member);
     }
     return text;
@@ -212,7 +155,7 @@ void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::strin
     line.End();
 }
 
-std::string CCabrilloLog::WriteLog(int32_t claimedScore) const {
+std::string CCabrilloLog::WriteLog(int32_t claimedScore, bool* produced) const {
     std::string bytes = "START-OF-LOG: 3.0\r\n";
     bytes += TagLine("CALLSIGN: ", m_Callsign);
     bytes += "CONTEST: ARRL-10\r\n";
@@ -225,5 +168,8 @@ std::string CCabrilloLog::WriteLog(int32_t claimedScore) const {
 
     const std::string name = m_FileName + kLogExtension;
     const bool written = WriteWholeFile(m_Folder, name, {bytes, m_QsoLines, kEndOfLog});
+    if (produced) {
+        *produced = written;
+    }
     return (written ? kFileProduced : kFileNotProduced) + name;
 }

@@ -24,8 +24,9 @@ public:
                     const COleDateTime& qsoTime, std::string_view rstSent,
                     std::string_view exchSent, std::string_view rstRcvd, std::string_view exchRcvd);
 
-    // Writes the file with this claimed score and returns the message for the operator.
-    std::string WriteLog(int32_t claimedScore) const;
+    // Writes the file with this claimed score and returns the message for the
+    // operator; tells whether the file is in place when given where.
+    std::string WriteLog(int32_t claimedScore, bool* produced = nullptr) const;
 
     // The text with every occurrence of search replaced; the replacement is
     // never searched again.

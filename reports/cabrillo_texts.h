@@ -9,7 +9,7 @@ inline constexpr char kHeaderIniSection[] = "Settings";
 // The base name of the log when the callsign leaves nothing.
 inline constexpr char kDefaultFileName[] = "WENDA";
 inline constexpr char kLogExtension[] = ".cbr";
-// Added to the log's name while it is being written.
+// Added to a file's name while it is being written.
 inline constexpr char kTemporarySuffix[] = ".tmp";
 
 // The soapbox as one line of the settings file, and as lines of the log.

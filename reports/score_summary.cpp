@@ -1,6 +1,7 @@
 #include "reports/score_summary.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,8 @@
 #include "engine/settings.h"
 #include "platform/desktop.h"
 #include "platform/string_format.h"
+#include "reports/checked_qso.h"
+#include "reports/log_check.h"
 #include "reports/pass_results.h"
 #include "reports/summary_texts.h"
 
@@ -88,18 +91,27 @@ void CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
 const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
+    std::optional<std::vector<CheckedQso>> checked;
+    std::string contestYear;
     {
         std::lock_guard<std::mutex> lock(log.m_StoreLock);
         score = Summarise(log, results.m_ResultText);
         reportMode = log.m_ReportMode != 0;
         if (reportMode) {
             CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
+            checked = CheckedQsos(log.m_InfoLog, results.m_CabrilloLog.m_QsoLines);
+            contestYear = log.m_ContestYear;
         }
     }
     WriteSettingInt(kClaimedKey, score);
     results.m_ClaimedScore = score;
     if (reportMode) {
-        TheDesktop().ShowInfoMessage(results.m_CabrilloLog.WriteLog(score), kOutputCaption);
+        bool produced = false;
+        const std::string message = results.m_CabrilloLog.WriteLog(score, &produced);
+        if (produced) {
+            WriteLogCheck(results.m_CabrilloLog, checked, contestYear, score);
+        }
+        TheDesktop().ShowInfoMessage(message, kOutputCaption);
         if (resultFlag) {
             *resultFlag = -1;
         }

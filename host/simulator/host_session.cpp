@@ -13,6 +13,8 @@
 #include "host/simulator/log_header.h"
 #include "host/simulator/module_watch.h"
 #include "host/simulator/window_capture.h"
+#include "reports/cabrillo_texts.h"
+#include "reports/check_texts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -35,6 +37,20 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << bytes;
     return static_cast<bool>(file);
+}
+
+// The check that the module writes beside the log it produced, when it is
+// there; else empty.
+std::string CheckBeside(const std::string& output) {
+    const std::string produced = kFileProduced;
+    const std::string extension = kLogExtension;
+    if (output.compare(0, produced.size(), produced) != 0 || output.size() < extension.size() ||
+        output.compare(output.size() - extension.size(), extension.size(), extension) != 0) {
+        return std::string();
+    }
+    const std::string log = output.substr(produced.size());
+    const std::string check = log.substr(0, log.size() - extension.size()) + kCheckExtension;
+    return GetFileAttributesA(check.c_str()) != INVALID_FILE_ATTRIBUTES ? check : std::string();
 }
 
 // Answers the module's "Output" box as the operator does, and tells its text.
@@ -253,6 +269,10 @@ void HostSession::ReportPass() {
     m_Plugin.GetResult0(&flag);
     box.join();
     m_Out << "Report pass: " << output << "\n";
+    const std::string check = CheckBeside(output);
+    if (!check.empty()) {
+        m_Out << "Check file: " << check << "\n";
+    }
 }
 
 int HostSession::Run() {

@@ -8,15 +8,6 @@ namespace {
 
 const char kJunk[] = "junk";
 
-long long DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153LL * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
 using Entry = decltype(ModuleExports::AddData0);
 
 int CallQsoEntry(Entry entry, const QsoArgs& q) {
@@ -31,8 +22,8 @@ int CallQsoEntry(Entry entry, const QsoArgs& q) {
 }  // namespace
 
 COleDateTime OleDate(int year, int month, int day, int hour, int minute, int second) {
-    const long long days = DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30);
-    return COleDateTime(static_cast<double>(days) + (hour * 3600 + minute * 60 + second) / 86400.0);
+    return COleDateTime(static_cast<double>(OleDayOf(year, month, day)) +
+                        (hour * 3600 + minute * 60 + second) / 86400.0);
 }
 
 QsoArgs MakeQso(const char* call, const char* mode, const char* prefix, const char* exchRcvd) {

@@ -9,11 +9,10 @@
 #include <sstream>
 #include <vector>
 
-#include "host/replay/replay_log.h"
-#include "tests/common/host_calls.h"
 #include "tests/common/module_exports.h"
 #include "tests/common/scratch_dir.h"
 #include "tests/replay/replay_paths.h"
+#include "tests/replay/replayed_log.h"
 
 namespace {
 
@@ -24,27 +23,7 @@ struct ExpectedQso {
     int added = 0;
 };
 
-// A log of samples/ and the files of what the module must make of it.
-struct ReplayedLog {
-    const char* label;
-    const char* name;  // below samples/, without the extension
-    const char* extension;
-
-    std::string Path(const std::string& suffix) const {
-        return MachinePath(std::string(SAMPLES_DIR) + "/" + name + suffix);
-    }
-};
-
-// For the test's name in CTest's list.
-void PrintTo(const ReplayedLog& log, std::ostream* out) {
-    *out << log.name << log.extension;
-}
-
 class LogReplay : public ::testing::TestWithParam<ReplayedLog> {};
-
-std::string LogLabel(const ::testing::TestParamInfo<ReplayedLog>& info) {
-    return info.param.label;
-}
 
 std::vector<std::string> SplitTabs(const std::string& row) {
     std::vector<std::string> columns;
@@ -114,29 +93,11 @@ int CheckExchange(const HostQso& q) {
     return 1;
 }
 
-QsoArgs AsHostArgs(const HostQso& qso) {
-    QsoArgs args;
-    args.myCall = qso.myCall.c_str();
-    args.call = qso.call.c_str();
-    args.time = qso.qsoTime;
-    args.freqHz = qso.freqHz;
-    args.mode = qso.mode.c_str();
-    args.rstSent = qso.rstSent.c_str();
-    args.rstRcvd = qso.rstRcvd.c_str();
-    args.exchSent = qso.exchSent.c_str();
-    args.exchRcvd = qso.exchRcvd.c_str();
-    args.prefix = qso.prefix.c_str();
-    args.band = qso.band.c_str();
-    return args;
-}
-
 }  // namespace
 
 TEST_P(LogReplay, ModuleScoresTheLogAsTheRulesExpect) {
     const ReplayedLog& log = GetParam();
-    const Result<CountryTable> countries = CountryTable::Load(MachinePath(kDebianCountryFile));
-    ASSERT_TRUE(countries.Ok()) << countries.Error();
-    const auto replayed = LoadReplayLog(log.Path(log.extension), countries.Value(), "N0CALL");
+    const Result<ReplayLog> replayed = Replayed(log);
     ASSERT_TRUE(replayed.Ok()) << replayed.Error();
     const std::vector<HostQso>& qsos = replayed.Value().qsos;
     const std::vector<ExpectedQso> expected = ReadExpected(log.Path(".expected.tsv"));
@@ -164,8 +125,4 @@ TEST_P(LogReplay, ModuleScoresTheLogAsTheRulesExpect) {
     EXPECT_EQ(ReadFileBytes(log.Path(".summary.txt")), ResultAsHost());
 }
 
-INSTANTIATE_TEST_SUITE_P(, LogReplay,
-                         ::testing::Values(ReplayedLog{"Sample", "arrl10m-sample", ".adi"},
-                                           ReplayedLog{"VE3EJ", "real-logs/VE3EJ", ".log"},
-                                           ReplayedLog{"HK3RD", "real-logs/HK3RD", ".log"}),
-                         LogLabel);
+INSTANTIATE_TEST_SUITE_P(, LogReplay, ::testing::ValuesIn(kReplayedLogs), LogLabel);

@@ -46,6 +46,8 @@ expect "KV1NL in CW: country worked" grep -q "(28400000 Hz, CW):.* KV1NL=1$" out
 expect "VP2EXX: new country" grep -q "VP2EXX=2$" out.txt
 expect "K1ABC: country worked" grep -q "K1ABC=1$" out.txt
 expect "the report pass names the file" grep -q "Report pass: File produced: N1ZQX.cbr" out.txt
+expect "and the check beside it" grep -q "^Check file: N1ZQX.check.txt" out.txt
+expect "the check is there" [ -s N1ZQX.check.txt ]
 expect "nothing on stderr" [ ! -s err-out.txt ]
 # The whole screen (the test run's Wine desktop) and the windows opened.
 expect "the picture of the whole screen" \
@@ -113,6 +115,7 @@ for log in "$samples"/real-logs/*.log; do
     expected="$samples/real-logs/$name"
     expect "$name: summary.txt is the expected summary" cmp summary.txt "$expected.summary.txt"
     expect "$name: the report pass wrote the expected Cabrillo log" cmp "$name.cbr" "$expected.cbr"
+    expect "$name: the report pass names the check" grep -q "^Check file: $name.check.txt" out.txt
     cat "$expected.err.txt" "$expected.err.txt" >two-passes.txt
     expect "$name: err.txt holds the refused QSOs of both passes" cmp err.txt two-passes.txt
     expect "$name: nothing on stderr" [ ! -s err-out.txt ]

@@ -1,0 +1,123 @@
+// Each warning of the check beside the log, on a small clean log of the 2024
+// contest changed so that it raises the warning, or only nearly.
+#include <gtest/gtest.h>
+
+#include "reports/log_warnings.h"
+
+namespace {
+
+using Qsos = std::vector<CheckedQso>;
+constexpr int64_t kSaturday = 45640LL * 24 * 60;  // 2024-12-14 0000
+
+CheckedQso Qso(const std::string& call, const std::string& mode, int64_t minute) {
+    return {call, mode, "K", "MA", "CT", "CT", false, kSaturday + minute, "QSO " + call};
+}
+
+// QSOs every `step` minutes from the period's start.
+Qsos Spread(int count, int step) {
+    Qsos qsos;
+    for (int i = 0; i < count; ++i) {
+        qsos.push_back(Qso("K" + std::to_string(i), "CW", int64_t{i} * step));
+    }
+    return qsos;
+}
+
+std::string Titles(const std::vector<Warning>& warnings) {
+    std::string titles;
+    for (const Warning& w : warnings) {
+        titles += w.title + "\n";
+    }
+    return titles;
+}
+
+}  // namespace
+
+TEST(LogWarnings, EachRaisedByItsCaseOnly) {
+    struct Case {
+        const char* what;
+        void (*change)(CabrilloHeader&, Qsos&);
+        const char* warning;  // the start of the one warning raised; null for none
+        std::size_t count;
+    } const cases[] = {
+        {"all well", [](CabrilloHeader&, Qsos&) {}, nullptr, 0},
+        {"36 h on", [](CabrilloHeader&, Qsos& q) { q = Spread(109, 20); }, nullptr, 0},
+        {"36 h 20 min on", [](CabrilloHeader&, Qsos& q) { q = Spread(110, 20); },
+         "QSOs after 36 h of operating time (the log has 36 h 20 min)", 1},
+        {"36 h on, gaps of 30 min off",
+         [](CabrilloHeader&, Qsos& q) {
+             q = Spread(109, 20);
+             q.push_back(Qso("K0OFF", "CW", 109 * 20 + 10));
+         },
+         nullptr, 0},
+        {"Sunday 2359", [](CabrilloHeader&, Qsos& q) { q[1].minute = kSaturday + 48 * 60 - 1; },
+         nullptr, 0},
+        {"Monday 0000", [](CabrilloHeader&, Qsos& q) { q[1].minute = kSaturday + 48 * 60; },
+         "QSOs outside the contest period, 2024-12-14 0000 to 2024-12-15 2359 UTC", 1},
+        {"no valid time", [](CabrilloHeader&, Qsos& q) { q[0].minute.reset(); },
+         "QSOs outside the contest period", 1},
+        {"CW only",
+         [](CabrilloHeader& h, Qsos& q) {
+             h.m_CategoryMode = "CW";
+             q[1].mode = "CW";
+         },
+         nullptr, 0},
+        {"SSB in CW", [](CabrilloHeader& h, Qsos&) { h.m_CategoryMode = "CW"; },
+         "QSOs in a mode that CATEGORY-MODE CW excludes", 1},
+        {"multi-op mixed", [](CabrilloHeader& h, Qsos&) { h.m_CategoryOperator = "MULTI-OP"; },
+         nullptr, 0},
+        {"multi-op SSB",
+         [](CabrilloHeader& h, Qsos& q) {
+             h.m_CategoryOperator = "MULTI-OP";
+             h.m_CategoryMode = "SSB";
+             q[0].mode = "SSB";
+         },
+         "A multi-operator entry whose mode is not MIXED", 1},
+        {"power MEDIUM", [](CabrilloHeader& h, Qsos&) { h.m_CategoryPower = "MEDIUM"; },
+         "Category values the sponsor does not use", 1},
+        {"band not given", [](CabrilloHeader& h, Qsos&) { h.m_CategoryBand = " "; },
+         "Category values the sponsor does not use", 1},
+        {"refused code", [](CabrilloHeader&, Qsos& q) { q[0].codeError = true; },
+         "Exchanges no list knows (err.txt), which the sponsor counts busted", 1},
+        {"NF",
+         [](CabrilloHeader&, Qsos& q) {
+             q[0].exchRcvd = "NF";
+             q[0].multCode = "NL";
+         },
+         nullptr, 0},
+        {"NL",
+         [](CabrilloHeader&, Qsos& q) {
+             q[0].exchRcvd = "NL";
+             q[0].multCode = "NL";
+         },
+         "Codes the sponsor does not list (NL: NF or LB?)", 1},
+        {"blanks around", [](CabrilloHeader&, Qsos& q) { q[0].exchSent = " MA "; }, nullptr, 0},
+        {"blank inside", [](CabrilloHeader&, Qsos& q) { q[1].call = "K1 X"; },
+         "QSO fields empty or with a space inside", 1},
+        {"tab inside own call", [](CabrilloHeader& h, Qsos&) { h.m_Callsign = "W1\tAW"; },
+         "QSO fields empty or with a space inside", 2},
+        {"same minute", [](CabrilloHeader&, Qsos& q) { q[1].minute = q[0].minute; }, nullptr, 0},
+        {"a minute back in the next line",
+         [](CabrilloHeader&, Qsos& q) { q[0].minute = *q[1].minute + 1; },
+         "QSO lines out of time order", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CabrilloHeader header;
+        header.m_Callsign = "W1AW";
+        header.m_CategoryOperator = "SINGLE-OP";
+        header.m_CategoryAssisted = "NON-ASSISTED";
+        header.m_CategoryPower = "LOW";
+        header.m_CategoryMode = "MIXED";
+        header.m_CategoryBand = "10M";
+        Qsos qsos = {Qso("K1ABC", "CW", 0), Qso("K2XYZ", "SSB", 20)};
+        c.change(header, qsos);
+        const std::vector<Warning> warnings = LogWarnings(header, qsos, ContestPeriodOf(2024));
+        if (!c.warning) {
+            EXPECT_TRUE(warnings.empty()) << Titles(warnings);
+            continue;
+        }
+        ASSERT_EQ(1u, warnings.size()) << Titles(warnings);
+        EXPECT_EQ(0u, warnings[0].title.find(c.warning)) << warnings[0].title;
+        EXPECT_EQ(c.count, warnings[0].count);
+    }
+}
