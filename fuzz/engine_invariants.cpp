@@ -12,6 +12,8 @@
 #include "engine/qso_record.h"
 #include "exports/module_state.h"
 #include "fuzz/fuzz_check.h"
+#include "reports/cabrillo_texts.h"
+#include "reports/check_texts.h"
 
 namespace {
 
@@ -134,12 +136,18 @@ bool HoldsLineBreak(const std::string& text) {
 }
 
 // The check beside a log, when there is one: lines of printable ASCII, of at
-// most 80 columns, each ending in CR LF.
+// most 80 columns, each ending in CR LF; its own count of the module's rules
+// comes to the score that the pass claimed.
 void CheckFileBeside(const std::string& log) {
     std::string bytes;
-    if (!ReadWholeFile(log.substr(0, log.size() - 4) + ".check.txt", bytes)) {
+    const std::size_t base = log.size() - (sizeof kLogExtension - 1);
+    if (!ReadWholeFile(log.substr(0, base) + kCheckExtension, bytes)) {
         return;
     }
+    const std::string claimed = std::to_string(TheModule().m_Results.m_ClaimedScore);
+    Require(bytes.find("\r\nClaimed score: " + claimed + "\r\n") != std::string::npos &&
+                bytes.find(" = " + claimed + "\r\nScore estimated: ") != std::string::npos,
+            "the check claims the pass's score");
     for (std::size_t from = 0, end; from < bytes.size(); from = end + 2) {
         end = bytes.find("\r\n", from);
         Require(end != std::string::npos && end - from <= 80, "check lines of 80 columns in CR LF");
