@@ -62,6 +62,15 @@ const char* MultCodeOf(const char* code) {
     return IsKnownMultCode(code) ? code : nullptr;
 }
 
+const char* RegionOfNumber(const char* code) {
+    // The regions close the table, in the order of their numbers.
+    constexpr int kFirstRegion = kMultCodeCount - 3;
+    if (!code || code[0] < '1' || code[0] > '3' || code[1] != '\0') {
+        return nullptr;
+    }
+    return MultCodeTable[kFirstRegion + (code[0] - '1')];
+}
+
 namespace {
 
 bool IsAsciiDigit(char c) {

@@ -16,6 +16,11 @@ bool IsKnownMultCode(const char* code);
 // anything else; no normalisation here.
 const char* MultCodeOf(const char* code);
 
+// The ITU region that a maritime mobile station names by its number alone,
+// "1" to "3", as the sponsor's rules have it sent: "R1" to "R3". Null for
+// anything else.
+const char* RegionOfNumber(const char* code);
+
 // Whether a received exchange is acceptable from a station with the country
 // prefix that the host gives: what each station sends, as it sends it (case
 // and blanks are not folded). A non-zero flag rejects every exchange, and the

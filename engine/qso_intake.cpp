@@ -71,6 +71,13 @@ CInfo MakeRecord(const QsoRecord& qso, unsigned int freqKHz) {
     return record;
 }
 
+// The multiplier that the received code counts as; a maritime mobile
+// station may name its region by the number alone.
+const char* StationMultCode(const std::string& code, const std::string& call) {
+    const char* multCode = MultCodeOf(code.c_str());
+    return multCode || !IsMaritimeMobile(call) ? multCode : RegionOfNumber(code.c_str());
+}
+
 }  // namespace
 
 std::string NormaliseCode(const std::string& exchange) {
@@ -104,7 +111,7 @@ int AddQso(ContestLog& log, const QsoRecord& qso) {
     CInfo record = MakeRecord(qso, freqKHz);
     if (SendsLocationCode(record.m_Prefix, record.m_Call)) {
         const std::string code = NormaliseCode(record.m_ExchRcvd);
-        if (const char* multCode = MultCodeOf(code.c_str())) {
+        if (const char* multCode = StationMultCode(code, record.m_Call)) {
             record.m_MultCode = multCode;
         } else {
             errors.WriteLine(CommonStart(qso, freqKHz) + "  " + Field(code.c_str()) + kTailBadCode);

@@ -12,6 +12,7 @@
 #include "engine/qso_record.h"
 #include "exports/module_state.h"
 #include "fuzz/fuzz_check.h"
+#include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 #include "reports/check_texts.h"
 
@@ -37,6 +38,15 @@ bool Listed(const std::string& code) {
         }
     }
     return false;
+}
+
+// A maritime-mobile station that sent its ITU region's number alone, "1"
+// to "3": the region that the store must keep.
+std::string RegionByNumber(const CInfo& q) {
+    const std::size_t n = q.m_Call.size();
+    const bool maritime = n >= 3 && q.m_Call.compare(n - 3, 3, "/MM") == 0;
+    const std::string sent = TrimWhiteSpace(q.m_ExchRcvd);
+    return maritime && (sent == "1" || sent == "2" || sent == "3") ? "R" + sent : std::string();
 }
 
 bool StartsWith(const std::string& text, const char* start) {
@@ -169,6 +179,8 @@ void CheckStore() {
         Require(q.m_MultCode.empty() || Listed(q.m_MultCode), "location code listed");
         Require(q.m_CodeError == 0 || q.m_CodeError == 1, "code error 0 or 1");
         Require(q.m_CodeError == 0 || q.m_MultCode.empty(), "code error only without a code");
+        const std::string region = RegionByNumber(q);
+        Require(region.empty() || q.m_MultCode == region, "a maritime region by its number");
     }
     Require(log.m_Bands.size() <= 1 && (log.m_Bands.empty() || log.m_Bands[0] == "10m"),
             "bands: 10m only");

@@ -13,7 +13,7 @@ struct CheckedQso {
     std::string mode;
     std::string prefix;    // the DXCC prefix as the host gave it
     std::string exchSent;  // as the host gave it
-    std::string exchRcvd;  // upper case and trimmed, as the intake reads a location code
+    std::string exchRcvd;  // upper case and trimmed; a region by its number as its code
     std::string multCode;  // the location code the module accepted, else empty
     bool codeError = false;
     std::optional<int64_t>

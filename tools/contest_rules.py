@@ -27,6 +27,8 @@ LOCATION_CODES = US_STATES + CANADA + MEXICO + REGIONS
 # Labrador stations send "NF" or "LB" for the province "NL"; Mexico City sends
 # "CMX", formerly "DF" or "DFE", one multiplier under all three.
 SENT_CODES = {"NF": "NL", "LB": "NL", "CMX": "CMX", "DF": "CMX", "DFE": "CMX"}
+# Maritime mobile stations send their ITU region, "R1" to "R3" or its number alone.
+REGION_NUMBERS = {"1": "R1", "2": "R2", "3": "R3"}
 
 TAIL_INCOMPLETE = "   Not full control number recieved !!!"
 TAIL_NO_CONTEST_MODE = "   NO CONTEST MODE !!!"
@@ -69,10 +71,11 @@ class Score:
         code = ""
         if qso.prefix in ("K", "VE", "XE") or qso.call.endswith("/MM"):
             sent = qso.exch_rcvd.upper().strip(WHITE_SPACE)
-            if sent not in LOCATION_CODES and sent not in SENT_CODES:
+            known = dict(SENT_CODES, **(REGION_NUMBERS if qso.call.endswith("/MM") else {}))
+            if sent not in LOCATION_CODES and sent not in known:
                 self.err_lines.append(start + "  " + sent + TAIL_BAD_CODE)
                 return 1, "stored, not counted: location code %s not acceptable" % sent, 0, ""
-            code = SENT_CODES.get(sent, sent)
+            code = known.get(sent, sent)
         if (qso.call, qso.mode) in self.counted:
             return 1, "stored, not counted: duplicate", 0, ""
         self.counted.add((qso.call, qso.mode))

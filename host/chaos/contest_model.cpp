@@ -56,9 +56,21 @@ std::string Normalised(const std::string& exchange) {
     return TrimWhiteSpace(UpperCased(exchange));
 }
 
+bool IsMaritime(const std::string& call) {
+    return call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
+}
+
 bool SendsLocationCode(const std::string& prefix, const std::string& call) {
-    const bool maritime = call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
-    return prefix == "K" || prefix == "VE" || prefix == "XE" || maritime;
+    return prefix == "K" || prefix == "VE" || prefix == "XE" || IsMaritime(call);
+}
+
+// The multiplier of a station's code: a maritime-mobile station sends its
+// ITU region, "R1" to "R3" or its number alone.
+std::string StationMultiplier(const std::string& code, const std::string& call) {
+    if (IsMaritime(call) && (code == "1" || code == "2" || code == "3")) {
+        return "R" + code;
+    }
+    return MultiplierOf(code);
 }
 
 bool SameBandName(const std::string& a, const std::string& b) {
@@ -170,7 +182,7 @@ int ContestModel::Add(const ChaosQso& qso) {
              qso.time.key,
              false};
     if (SendsLocationCode(s.prefix, s.call)) {
-        s.code = MultiplierOf(Normalised(qso.exchRcvd.Read()));
+        s.code = StationMultiplier(Normalised(qso.exchRcvd.Read()), s.call);
         s.codeError = s.code.empty();
     }
     m_Stored.push_back(std::move(s));

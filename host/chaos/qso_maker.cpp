@@ -14,9 +14,9 @@ constexpr std::size_t kRemembered = 64;
 
 const char* const kSoundPrefixes[] = {"K",  "K",    "K",   "VE", "VE", "XE", "DL", "G",
                                       "JA", "VP2E", "KH6", "KL", "LU", "ZS", "9A"};
-const char* const kCodes[] = {"MA", "CT", "TX",  "CA",  "ON",   "QC",  "BC",  "NL",
-                              "NF", "LB", "JAL", "SON", "DF",   "DFE", "CMX", "R1",
-                              "R2", "HI", "AK",  "ma",  " ny ", "XX",  "QQ",  "K"};
+const char* const kCodes[] = {"MA",  "CT",  "TX", "CA",  "ON",   "QC", "BC", "NL", "NF", "LB",
+                              "JAL", "SON", "DF", "DFE", "CMX",  "R1", "R2", "R3", "1",  " 2 ",
+                              "3",   "HI",  "AK", "ma",  " ny ", "XX", "QQ", "K"};
 const char* const kSerials[] = {"001", "599", "1234", "0042", "12", "7", "12345", "5x9"};
 const char* const kOddModes[] = {"FM", "cw", "Ssb", "SSB ", "RTTY", ""};
 const char* const kOddBands[] = {"10M", "160m", "15m", "", "10 m"};

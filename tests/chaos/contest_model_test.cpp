@@ -163,6 +163,19 @@ TEST(ContestModel, RemovalAndCallChecks) {
               ContestModel::Describe(model.ExpectedTotals()));
 }
 
+// A maritime-mobile station's region, sent as its code or its number alone,
+// is one multiplier per mode; a number from anyone else is no code.
+TEST(ContestModel, MaritimeRegionsByTheirNumbers) {
+    ContestModel model;
+    for (const ChaosQso& qso : {Qso("G3A/MM", "CW", "G", "R1"), Qso("DL1B/MM", "CW", "DL", "1"),
+                                Qso("W7C/MM", "SSB", "K", " 2 "), Qso("JA2D/MM", "CW", "JA", "4"),
+                                Qso("K1E", "CW", "K", "3")}) {
+        EXPECT_EQ(1, model.Add(qso));
+    }
+    EXPECT_EQ("3 QSOs, 10 points, 3 DXCC, 2 codes, K 1, VE 0, score 50",
+              ContestModel::Describe(model.ExpectedTotals()));
+}
+
 TEST(ContestModel, TotalsLineOfASummary) {
     ContestModel::Totals totals;
     EXPECT_TRUE(ContestModel::ReadTotals(

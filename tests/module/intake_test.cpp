@@ -113,6 +113,10 @@ TEST_F(Intake, LocationCodesAreNormalisedAndChecked) {
         {"VE", "VO2AA", " lb ", nullptr},
         {"VE", "VO1AA", "NFL", "  NFL  Code State/Province is not acceptable !!!\r\n"},
         {"DL", "DL1ABC/MM", "r1", nullptr},
+        {"DL", "DL1ABC/MM", "2", nullptr},  // a region by its number alone
+        {"K", "W7MEY/MM", " 3 ", nullptr},
+        {"G", "G4ABC/MM", "4", "  4  Code State/Province is not acceptable !!!\r\n"},
+        {"K", "K1ABC", "1", "  1  Code State/Province is not acceptable !!!\r\n"},
         {"DL", "DL1ABC", "abc", nullptr},  // a serial number is not checked
         {"K", "K1ABC", "123", "  123  Code State/Province is not acceptable !!!\r\n"},
         {"K", "K1ABC", " m a ", "  M A  Code State/Province is not acceptable !!!\r\n"},

@@ -94,6 +94,15 @@ TEST_F(Summary, MultipliersCountOncePerModeOverTheWholeLog) {
           {"K1D", "SSB", "K", "cmx"}},
          "10m\t 4\t 12\t\t\t 1\t 0\r\n",
          "Total\t 4\t 12\t 3\t 2\t 1\t 0\r\nScore = 12 *( 3 + 2) = 60 \r\n"},
+        // A maritime-mobile station's region, by its code or its number
+        // alone, counts once per mode.
+        {{{"G3A/MM", "CW", "G", "R1"},
+          {"DL1B/MM", "CW", "DL", "1"},
+          {"JA2C/MM", "CW", "JA", " 3 "},
+          {"W7D/MM", "SSB", "K", "2"},
+          {"W7E/MM", "SSB", "K", "r2"}},
+         "10m\t 5\t 16\t\t\t 2\t 0\r\n",
+         "Total\t 5\t 16\t 4\t 3\t 2\t 0\r\nScore = 16 *( 4 + 3) = 112 \r\n"},
         // A duplicate earns nothing, not even the code it sent.
         {{{"K1A", "CW", "K", "MA"}, {"K1A", "CW", "K", "CT"}},
          "10m\t 1\t 4\t\t\t 1\t 0\r\n",

@@ -129,6 +129,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     Add("XE1A", "CW", "XE", "DF", 1, 1);
     Add("DL1A", "CW", "DL", "001", 1, 2);
     Add("VE3A", "SSB", "VE", "ON", 1, 3);
+    Add("G4A/MM", "CW", "G", "3", 1, 4);  // its region, R3
     ResultAsHost();
     m_Host.call = std::string("K1ABC");
     m_Refresh.Run(m_Host, m_View);
@@ -141,6 +142,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     StatProvFlags expected{};
     expected[1032 - 1016] = 1;  // MA
     expected[1086 - 1016] = 1;  // DFE, lit by DF
+    expected[1112 - 1016] = 1;  // R3
     EXPECT_EQ(expected, m_View.flags);
 
     m_View.shown.clear();

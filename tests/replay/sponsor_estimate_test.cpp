@@ -57,11 +57,13 @@ Figures SponsorFigures(const std::vector<HostQso>& qsos, const std::vector<int>&
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
         exch = exch == "DF" || exch == "DFE" ? "CMX" : exch;
+        const bool mm = q.call.size() > 3 && q.call.substr(q.call.size() - 3) == "/MM";
+        // "Maritime mobile stations send ITU Region (1-3)".
+        exch = mm && (exch == "1" || exch == "2" || exch == "3") ? "R" + exch : exch;
         int kind = 0;
         while (kind < 5 && !kLists[kind].count(exch)) {
             ++kind;
         }
-        const bool mm = q.call.size() > 3 && q.call.substr(q.call.size() - 3) == "/MM";
         const bool home = q.prefix == "K" || q.prefix == "VE" || q.prefix == "XE";
         const bool busted = (home || mm) && kind == 5 && exch != "NL";  // no list of the module's
         const std::string time = q.qsoTime.Format("%Y-%m-%d %H%M");
