@@ -85,7 +85,8 @@ std::string NormaliseCode(const std::string& exchange) {
 }
 
 bool IsMaritimeMobile(const std::string& call) {
-    return call.size() >= 3 && call.compare(call.size() - 3, 3, "/MM") == 0;
+    const std::size_t n = call.size();
+    return n >= 3 && call[n - 1] == 'M' && call[n - 2] == 'M' && call[n - 3] == '/';
 }
 
 bool SendsLocationCode(const std::string& prefix, const std::string& call) {

@@ -40,7 +40,7 @@ void AppendNumber(std::string& out, int value, int width) {
 
 }  // namespace
 
-bool OleDateToCivil(double dt, CivilDateTime& out) {
+bool OleDateToDaySecond(double dt, long long& day, long long& second) {
     if (!std::isfinite(dt) || dt <= kDayBeforeFirst || dt >= kDayAfterLast) {
         return false;
     }
@@ -48,18 +48,24 @@ bool OleDateToCivil(double dt, CivilDateTime& out) {
     // midnight: -1.25 is 1899-12-29 06:00.
     const double whole = std::trunc(dt);
     const double fraction = std::fabs(dt - whole);
-    long long days = static_cast<long long>(whole);
+    day = static_cast<long long>(whole);
     // Nearest second, exact halves up; the small allowance absorbs the error
     // of the multiplication for values that are meant as halves.
-    long long seconds = static_cast<long long>(std::floor(fraction * kSecondsPerDay + 0.5 + 1e-6));
-    if (seconds >= kSecondsPerDay) {
-        days += 1;
-        seconds -= kSecondsPerDay;
+    second = static_cast<long long>(std::floor(fraction * kSecondsPerDay + 0.5 + 1e-6));
+    if (second >= kSecondsPerDay) {
+        day += 1;
+        second -= kSecondsPerDay;
     }
-    CivilFromDays(days - kOleEpochToUnixEpochDays, out.year, out.month, out.day);
-    if (out.year > 9999) {
+    return day < static_cast<long long>(kDayAfterLast);  // not rounded into the year 10000
+}
+
+bool OleDateToCivil(double dt, CivilDateTime& out) {
+    long long days = 0;
+    long long seconds = 0;
+    if (!OleDateToDaySecond(dt, days, seconds)) {
         return false;
     }
+    CivilFromDays(days - kOleEpochToUnixEpochDays, out.year, out.month, out.day);
     out.hour = static_cast<int>(seconds / 3600);
     out.minute = static_cast<int>(seconds / 60 % 60);
     out.second = static_cast<int>(seconds % 60);

@@ -44,6 +44,9 @@ struct CivilDateTime {
 
 // False when no calendar date of the years 100 to 9999 represents the value.
 bool OleDateToCivil(double dt, CivilDateTime& out);
+// The same rounding as a day of the host's count (day 0 is 1899-12-30) and
+// the second of that day, without the calendar; false likewise.
+bool OleDateToDaySecond(double dt, long long& day, long long& second);
 
 // The whole days from 1899-12-30, the host's day 0 (a Saturday), to a
 // calendar date.

@@ -1,15 +1,27 @@
 #include "reports/checked_qso.h"
 
+#include <algorithm>
+
 #include "engine/exchange_rules.h"
 #include "engine/qso_intake.h"
+#include "platform/text.h"
+#include "reports/sponsor_rules.h"
 
 std::optional<int64_t> LogMinute(const COleDateTime& time) {
     constexpr int64_t kMinutesPerDay = 24 * 60;
-    CivilDateTime t{};
-    if (time.m_status != COleDateTime::valid || !OleDateToCivil(time.m_dt, t)) {
+    long long day = 0;
+    long long second = 0;
+    if (time.m_status != COleDateTime::valid || !OleDateToDaySecond(time.m_dt, day, second)) {
         return std::nullopt;
     }
-    return OleDayOf(t.year, t.month, t.day) * kMinutesPerDay + t.hour * 60 + t.minute;
+    return day * kMinutesPerDay + second / 60;
+}
+
+bool BrokenField(std::string_view field) {
+    const auto control = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    const auto first = std::find_if_not(field.begin(), field.end(), IsWhiteSpace);
+    const auto last = std::find_if_not(field.rbegin(), field.rend(), IsWhiteSpace).base();
+    return first >= last || std::any_of(first, last, control);
 }
 
 namespace {
@@ -22,25 +34,122 @@ std::string SentCode(const std::string& exchange, bool maritime) {
     return region ? region : code;
 }
 
+// Whether a field is empty or holds a byte at or below the blank: no other
+// can be broken. Most fields pass on this alone, without a branch per byte.
+bool MayBeBroken(const std::string& field) {
+    bool low = field.empty();
+    for (char c : field) {
+        low |= static_cast<unsigned char>(c) <= ' ';
+    }
+    return low;
+}
+
+// A received exchange that is the code the module kept holds no blank.
+bool AnyBrokenField(const CInfo& r, bool sentAsKept) {
+    return (MayBeBroken(r.m_Call) || MayBeBroken(r.m_ExchSent) ||
+            (!sentAsKept && MayBeBroken(r.m_ExchRcvd))) &&
+           (BrokenField(r.m_Call) || BrokenField(r.m_ExchSent) || BrokenField(r.m_ExchRcvd));
+}
+
+// Equal texts, compared in place: most are codes of two or three letters.
+bool Same(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-std::optional<std::vector<CheckedQso>> CheckedQsos(const CInfoLog& log,
-                                                   const std::string& qsoLines) noexcept {
+CheckedLogBuilder::CheckedLogBuilder(const CInfoLog& store) noexcept : m_Store(store) {
     try {
-        std::vector<CheckedQso> qsos;
-        qsos.reserve(log.GetSize());
-        std::size_t from = 0;
-        for (std::size_t i = 0; i < log.GetSize(); ++i) {
-            const CInfo& r = log[i];
-            const std::size_t end = qsoLines.find("\r\n", from);
-            qsos.push_back({r.m_Call, r.m_Mode, r.m_Prefix, r.m_ExchSent,
-                            SentCode(r.m_ExchRcvd, IsMaritimeMobile(r.m_Call)), r.m_MultCode,
-                            r.m_CodeError != 0, LogMinute(r.m_Time),
-                            qsoLines.substr(from, end - from)});
-            from = end == std::string::npos ? qsoLines.size() : end + 2;
-        }
-        return qsos;
+        m_Log.qsos.reserve(store.GetSize());
     } catch (...) {
+        m_Failed = true;
+    }
+}
+
+void CheckedLogBuilder::Add(std::size_t i, std::size_t lineStart) noexcept {
+    // The 32-bit module's text never reaches 4 GB; a native one beyond it
+    // gets no check.
+    if (m_Failed || lineStart > UINT32_MAX) {
+        m_Failed = true;
+        return;
+    }
+    try {
+        const CInfo& r = m_Store[i];
+        const CInfoLog::Key& key = m_Store.Keys()[i];
+        const int64_t minute = LogMinute(r.m_Time).value_or(CheckedQso::kNoMinute);
+        if (minute == CheckedQso::kNoMinute) {
+            ++m_Log.untimed;
+        } else {
+            m_Log.firstMinute = std::min(m_Log.firstMinute, minute);
+            m_Log.lastMinute = std::max(m_Log.lastMinute, minute);
+        }
+        bool sentAsKept = false;
+        const uint32_t source = SourceOf(r, key.kind, sentAsKept);
+        m_Log.qsos.push_back({minute, key.call, source, static_cast<uint32_t>(lineStart),
+                              !r.m_Call.empty(), r.m_CodeError != 0,
+                              AnyBrokenField(r, sentAsKept)});
+    } catch (...) {
+        m_Failed = true;
+    }
+}
+
+std::optional<CheckedLog> CheckedLogBuilder::Take() noexcept {
+    if (m_Failed) {
         return std::nullopt;
     }
+    m_Log.callIdBound = m_Store.CallIdBound();
+    return std::move(m_Log);
+}
+
+uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId, bool& sentAsKept) {
+    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+    const std::string& code = kind.Texts().code;
+    const bool maritime = IsMaritimeMobile(record.m_Call);
+    const std::string& sent = record.m_ExchRcvd;
+    if (kindId >= m_KindSources.size()) {
+        m_KindSources.resize(kindId + 1);
+    }
+    KindSources& known = m_KindSources[kindId];
+    sentAsKept = !code.empty() && Same(sent, code);
+    if (!maritime && (code.empty() || sentAsKept)) {
+        if (known.plain == kNoSource) {
+            known.plain = NewSource(kind, code, false);
+        }
+        return known.plain;
+    }
+    if (known.last == kNoSource || known.lastMaritime != maritime || !Same(sent, known.lastSent)) {
+        known.last = OtherSource(kindId, sent, maritime);
+        known.lastSent = sent;
+        known.lastMaritime = maritime;
+    }
+    return known.last;
+}
+
+uint32_t CheckedLogBuilder::OtherSource(uint32_t kindId, const std::string& sent, bool maritime) {
+    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+    const std::string read = kind.Texts().code.empty() ? std::string() : SentCode(sent, maritime);
+    const auto found = m_OtherSources.find({kindId, read, maritime});
+    if (found != m_OtherSources.end()) {
+        return found->second;
+    }
+    const uint32_t source = NewSource(kind, read, maritime);
+    m_OtherSources.emplace(std::make_tuple(kindId, read, maritime), source);
+    return source;
+}
+
+uint32_t CheckedLogBuilder::NewSource(const KindFacts& kind, const std::string& sent,
+                                      bool maritime) {
+    const QsoKind& texts = kind.Texts();
+    const bool coded = !texts.code.empty();
+    m_Log.sources.push_back({kind.modeClass, texts.prefix, texts.code, sent, maritime,
+                             coded && !SponsorCodeKind(sent)});
+    return static_cast<uint32_t>(m_Log.sources.size() - 1);
 }

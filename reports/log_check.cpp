@@ -67,7 +67,7 @@ void Header(std::string& out, const LogCheckInput& in) {
     Line(out, StringPrintf(kCheckTitle, in.logName.c_str()));
     Line(out, StringPrintf(kCheckCall, in.header.m_Callsign.c_str()));
     Line(out, StringPrintf(kCheckYear, in.contestYear.c_str()));
-    Line(out, StringPrintf(kCheckQsos, static_cast<unsigned>(in.qsos.size())));
+    Line(out, StringPrintf(kCheckQsos, static_cast<unsigned>(in.log.qsos.size())));
     Line(out, StringPrintf(kCheckClaimed, in.claimedScore));
     out += "\r\n";
     out += kCheckIntro;
@@ -171,7 +171,7 @@ std::string LogCheckText(const LogCheckInput& in) {
     const std::optional<int> year = ContestYearOf(in.contestYear);
     const std::optional<ContestPeriod> period =
         year ? std::optional<ContestPeriod>(ContestPeriodOf(*year)) : std::nullopt;
-    const Estimate estimate = EstimateScore(in.qsos, period);
+    const Estimate estimate = EstimateScore(in.log, period);
     std::string out;
     Header(out, in);
     out += "\r\n";
@@ -179,19 +179,20 @@ std::string LogCheckText(const LogCheckInput& in) {
     out += "\r\n";
     Differences(out, estimate);
     out += "\r\n";
-    Warnings(out, LogWarnings(in.header, in.qsos, period));
+    Warnings(out, LogWarnings(in.header, in.log, period, in.qsoLines));
     out += "\r\n";
     out += kCheckClosing;
     return out;
 }
 
-bool WriteLogCheck(const CCabrilloLog& log, const std::optional<std::vector<CheckedQso>>& qsos,
+bool WriteLogCheck(const CCabrilloLog& log, const std::optional<CheckedLog>& checked,
                    const std::string& contestYear, int32_t claimedScore) noexcept {
     try {
         const std::string name = log.m_FileName + kCheckExtension;
-        if (qsos && WriteWholeFile(log.m_Folder, name,
-                                   {LogCheckText({log, log.m_FileName + kLogExtension, contestYear,
-                                                  claimedScore, *qsos})})) {
+        if (checked &&
+            WriteWholeFile(log.m_Folder, name,
+                           {LogCheckText({log, log.m_FileName + kLogExtension, contestYear,
+                                          claimedScore, *checked, log.m_QsoLines})})) {
             return true;
         }
         std::remove((log.m_Folder + name).c_str());

@@ -14,7 +14,8 @@ struct LogCheckInput {
     std::string logName;      // the log's file name
     std::string contestYear;  // as the summary gives it
     int32_t claimedScore;     // as the log gives it
-    const std::vector<CheckedQso>& qsos;
+    const CheckedLog& log;
+    const std::string& qsoLines;  // a line per QSO of the facts, each ending in CR LF
 };
 
 // The check: the log's figures, its score by the sponsor's rules with the
@@ -26,5 +27,5 @@ std::string LogCheckText(const LogCheckInput& input);
 // safe way: the log's base name followed by ".check.txt". When the QSOs'
 // facts are missing or the file cannot be written, no earlier check stays
 // beside the new log. Nothing escapes: the pass goes on as without it.
-bool WriteLogCheck(const CCabrilloLog& log, const std::optional<std::vector<CheckedQso>>& qsos,
+bool WriteLogCheck(const CCabrilloLog& log, const std::optional<CheckedLog>& checked,
                    const std::string& contestYear, int32_t claimedScore) noexcept;

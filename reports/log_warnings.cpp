@@ -8,6 +8,7 @@
 #include "platform/string_format.h"
 #include "platform/text.h"
 #include "reports/check_texts.h"
+#include "reports/operating_time.h"
 
 void Warning::Add(const std::string& line) {
     ++count;
@@ -18,14 +19,71 @@ void Warning::Add(const std::string& line) {
 
 namespace {
 
-template <typename QsoTest>
-Warning QsoWarning(const std::string& title, const std::vector<CheckedQso>& qsos,
-                   QsoTest concerned) {
-    Warning warning{title};
-    for (const CheckedQso& q : qsos) {
-        if (concerned(q)) {
-            warning.Add(q.line);
+// The warnings about QSOs, in the order the check lists them.
+enum QsoConcern {
+    kOverTimeOnConcern,
+    kOutsidePeriodConcern,
+    kExcludedModeConcern,
+    kUnknownCodeConcern,
+    kUnlistedCodeConcern,
+    kFieldConcern,
+    kTimeOrderConcern,
+    kQsoConcernCount
+};
+
+// The QSOs that a warning concerns: how many, and the first of them.
+struct Concerned {
+    std::size_t count = 0;
+    std::vector<std::size_t> first;
+};
+
+unsigned Bit(bool on, QsoConcern concern) {
+    return on ? 1u << concern : 0u;
+}
+
+// What the warnings ask of each QSO, worked out before the walk over them.
+struct QsoTests {
+    QsoTests(const CheckedLog& log, const std::optional<ContestPeriod>& period,
+             int admittedModeClass, bool ownCallBroken)
+        : period(period && !log.AllWithin(period->first, period->end) ? &*period : nullptr),
+          time(OperatingTimeOf(log, kSponsorRules.minOffMinutes, kSponsorRules.maxOnMinutes)),
+          qsoConcerns(Bit(ownCallBroken, kFieldConcern)) {
+        for (const QsoSource& s : log.sources) {
+            const bool excluded = admittedModeClass >= 0 && s.modeClass != admittedModeClass;
+            sourceConcerns.push_back(Bit(excluded, kExcludedModeConcern) |
+                                     Bit(s.unlisted, kUnlistedCodeConcern));
         }
+    }
+
+    // The warnings that concern a QSO, a bit each, given the minute of the
+    // QSO before it.
+    unsigned ConcernsOf(const CheckedQso& q, int64_t before) const {
+        const bool outside = period && !(q.Timed() && period->Holds(q.minute));
+        const bool backwards = q.Timed() && q.minute < before;  // never before an untimed QSO
+        return qsoConcerns | sourceConcerns[q.source] |
+               Bit(q.Timed() && q.minute >= time.overFrom, kOverTimeOnConcern) |
+               Bit(outside, kOutsidePeriodConcern) | Bit(q.codeError, kUnknownCodeConcern) |
+               Bit(q.brokenField, kFieldConcern) | Bit(backwards, kTimeOrderConcern);
+    }
+
+    const ContestPeriod* period;  // null when no QSO lies outside it
+    OperatingTime time;
+    unsigned qsoConcerns;                  // what every QSO raises
+    std::vector<unsigned> sourceConcerns;  // what a QSO's source alone raises, by source
+};
+
+// A QSO's line as the log has it.
+std::string LineOf(const CheckedQso& q, const std::string& qsoLines) {
+    const std::size_t end = qsoLines.find("\r\n", q.line);
+    return qsoLines.substr(q.line, end == std::string::npos ? end : end - q.line);
+}
+
+Warning QsoWarning(const std::string& title, const Concerned& concerned, const CheckedLog& log,
+                   const std::string& qsoLines) {
+    Warning warning{title};
+    warning.count = concerned.count;
+    for (std::size_t i : concerned.first) {
+        warning.lines.push_back(LineOf(log.qsos[i], qsoLines));
     }
     return warning;
 }
@@ -35,59 +93,21 @@ std::string MinuteText(int64_t minute) {
     return COleDateTime(static_cast<double>(minute) / kMinutesPerDay).Format(kQsoTimeFormat);
 }
 
-// Operating time runs from the first QSO to the last in time order, less
-// every off-time; the QSOs after its limit are those concerned.
-Warning TimeOnWarning(const std::vector<CheckedQso>& qsos) {
-    std::vector<const CheckedQso*> timed;
-    for (const CheckedQso& q : qsos) {
-        if (q.minute) {
-            timed.push_back(&q);
-        }
-    }
-    std::stable_sort(timed.begin(), timed.end(), [](const CheckedQso* a, const CheckedQso* b) {
-        return *a->minute < *b->minute;
-    });
-    std::vector<bool> over(qsos.size(), false);
-    int64_t on = 0;
-    for (std::size_t i = 1; i < timed.size(); ++i) {
-        const int64_t gap = *timed[i]->minute - *timed[i - 1]->minute;
-        on += gap < kSponsorRules.minOffMinutes ? gap : 0;
-        over[static_cast<std::size_t>(timed[i] - qsos.data())] = on > kSponsorRules.maxOnMinutes;
-    }
-    if (on <= kSponsorRules.maxOnMinutes) {
-        return Warning{};
-    }
-    const int minutes = static_cast<int>(on);
-    Warning warning{
-        StringPrintf(kOverTimeOn, kSponsorRules.maxOnMinutes / 60, minutes / 60, minutes % 60)};
-    for (std::size_t i = 0; i < qsos.size(); ++i) {
-        if (over[i]) {
-            warning.Add(qsos[i].line);
-        }
-    }
-    return warning;
+std::string OverTimeOnTitle(const OperatingTime& time) {
+    const int minutes = static_cast<int>(time.minutes);
+    return StringPrintf(kOverTimeOn, kSponsorRules.maxOnMinutes / 60, minutes / 60, minutes % 60);
 }
 
-Warning PeriodWarning(const std::vector<CheckedQso>& qsos,
-                      const std::optional<ContestPeriod>& period) {
-    if (!period) {
-        return Warning{};
-    }
-    const std::string title = StringPrintf(kOutsidePeriod, MinuteText(period->first).c_str(),
-                                           MinuteText(period->end - 1).c_str());
-    return QsoWarning(title, qsos,
-                      [&](const CheckedQso& q) { return !q.minute || !period->Holds(*q.minute); });
+std::string PeriodTitle(const std::optional<ContestPeriod>& period) {
+    return period ? StringPrintf(kOutsidePeriod, MinuteText(period->first).c_str(),
+                                 MinuteText(period->end - 1).c_str())
+                  : std::string();
 }
 
 // CATEGORY-MODE CW or SSB admits QSOs of that mode class only.
-Warning ModeWarning(const CabrilloHeader& header, const std::vector<CheckedQso>& qsos) {
+std::string AdmittedMode(const CabrilloHeader& header) {
     const std::string mode = TrimWhiteSpace(header.m_CategoryMode);
-    if (mode != kModeCw && mode != kModeSsb) {
-        return Warning{};
-    }
-    const std::string title = StringPrintf(kExcludedMode, ("CATEGORY-MODE " + mode).c_str());
-    return QsoWarning(title, qsos,
-                      [&](const CheckedQso& q) { return ModeClass(q.mode) != ModeClass(mode); });
+    return mode == kModeCw || mode == kModeSsb ? mode : std::string();
 }
 
 std::string CategoryLine(std::string CabrilloHeader::*member, const std::string& value) {
@@ -121,48 +141,40 @@ Warning CategoryWarning(const CabrilloHeader& header) {
     return warning;
 }
 
-// A field that a reader splitting the line at blanks would not find whole.
-bool BrokenField(const std::string& field) {
-    const std::string trimmed = TrimWhiteSpace(field);
-    return trimmed.empty() || std::any_of(trimmed.begin(), trimmed.end(), [](char c) {
-               return static_cast<unsigned char>(c) <= ' ';
-           });
-}
-
-Warning TimeOrderWarning(const std::vector<CheckedQso>& qsos) {
-    Warning warning{kTimeOrder};
-    for (std::size_t i = 1; i < qsos.size(); ++i) {
-        const std::optional<int64_t>& before = qsos[i - 1].minute;
-        const std::optional<int64_t>& at = qsos[i].minute;
-        if (before && at && *at < *before) {
-            warning.Add(qsos[i].line);
-        }
-    }
-    return warning;
-}
-
 }  // namespace
 
-std::vector<Warning> LogWarnings(const CabrilloHeader& header, const std::vector<CheckedQso>& qsos,
-                                 const std::optional<ContestPeriod>& period) {
-    const bool ownCallBroken = BrokenField(header.m_Callsign);
+std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog& log,
+                                 const std::optional<ContestPeriod>& period,
+                                 const std::string& qsoLines) {
+    const std::string mode = AdmittedMode(header);
+    const QsoTests tests(log, period, mode.empty() ? -1 : ModeClass(mode),
+                         BrokenField(header.m_Callsign));
+    Concerned concerned[kQsoConcernCount];
+    int64_t before = CheckedQso::kNoMinute;
+    for (std::size_t i = 0; i < log.qsos.size(); ++i) {
+        const unsigned bits = tests.ConcernsOf(log.qsos[i], before);
+        before = log.qsos[i].minute;
+        for (int concern = 0; bits != 0 && concern < kQsoConcernCount; ++concern) {
+            Concerned& c = concerned[concern];
+            if ((bits >> concern & 1u) != 0 && c.count++ < kLinesPerWarning) {
+                c.first.push_back(i);
+            }
+        }
+    }
+    const auto qsoWarning = [&](const std::string& title, QsoConcern concern) {
+        return QsoWarning(title, concerned[concern], log, qsoLines);
+    };
     Warning all[] = {
-        TimeOnWarning(qsos),
-        PeriodWarning(qsos, period),
-        ModeWarning(header, qsos),
+        qsoWarning(OverTimeOnTitle(tests.time), kOverTimeOnConcern),
+        qsoWarning(PeriodTitle(period), kOutsidePeriodConcern),
+        qsoWarning(StringPrintf(kExcludedMode, ("CATEGORY-MODE " + mode).c_str()),
+                   kExcludedModeConcern),
         MultiOperatorWarning(header),
         CategoryWarning(header),
-        QsoWarning(kUnknownCode, qsos, [](const CheckedQso& q) { return q.codeError; }),
-        QsoWarning(kUnlistedCode, qsos,
-                   [](const CheckedQso& q) {
-                       return !q.multCode.empty() && !SponsorCodeKind(q.exchRcvd);
-                   }),
-        QsoWarning(kFieldSpace, qsos,
-                   [&](const CheckedQso& q) {
-                       return ownCallBroken || BrokenField(q.call) || BrokenField(q.exchSent) ||
-                              BrokenField(q.exchRcvd);
-                   }),
-        TimeOrderWarning(qsos),
+        qsoWarning(kUnknownCode, kUnknownCodeConcern),
+        qsoWarning(kUnlistedCode, kUnlistedCodeConcern),
+        qsoWarning(kFieldSpace, kFieldConcern),
+        qsoWarning(kTimeOrder, kTimeOrderConcern),
     };
     std::vector<Warning> raised;
     for (Warning& warning : all) {

@@ -23,6 +23,9 @@ struct Warning {
 };
 
 // The warnings that the log raises, in the order the check lists them;
-// none when all is well. Without a period no QSO counts as outside it.
-std::vector<Warning> LogWarnings(const CabrilloHeader& header, const std::vector<CheckedQso>& qsos,
-                                 const std::optional<ContestPeriod>& period);
+// none when all is well. qsoLines is the text of the log's QSO lines, where
+// the facts find them, each ending in CR LF. Without a period no QSO counts
+// as outside it.
+std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog& log,
+                                 const std::optional<ContestPeriod>& period,
+                                 const std::string& qsoLines);

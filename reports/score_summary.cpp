@@ -74,16 +74,21 @@ std::string_view ModeText(std::string_view mode) {
 }
 
 // Every stored QSO, refused location codes included, becomes a line of the
-// log; lines of an earlier report pass never stay behind.
-void CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
+// log; lines of an earlier report pass never stay behind. The same walk
+// gathers the facts of the check beside the log.
+std::optional<CheckedLog> CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
     constexpr std::size_t kLineLength = 80;  // enough for most lines: the text grows once
     cabrillo.m_QsoLines.clear();
     cabrillo.m_QsoLines.reserve(store.GetSize() * kLineLength);
+    CheckedLogBuilder check(store);
     for (std::size_t i = 0; i < store.GetSize(); ++i) {
         const CInfo& qso = store[i];
+        const std::size_t lineStart = cabrillo.m_QsoLines.size();
         cabrillo.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
                             qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd);
+        check.Add(i, lineStart);
     }
+    return check.Take();
 }
 
 }  // namespace
@@ -91,15 +96,14 @@ void CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
 const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
-    std::optional<std::vector<CheckedQso>> checked;
+    std::optional<CheckedLog> checked;
     std::string contestYear;
     {
         std::lock_guard<std::mutex> lock(log.m_StoreLock);
         score = Summarise(log, results.m_ResultText);
         reportMode = log.m_ReportMode != 0;
         if (reportMode) {
-            CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
-            checked = CheckedQsos(log.m_InfoLog, results.m_CabrilloLog.m_QsoLines);
+            checked = CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
             contestYear = log.m_ContestYear;
         }
     }

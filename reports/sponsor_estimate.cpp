@@ -4,9 +4,6 @@
 #include <bitset>
 #include <iterator>
 #include <tuple>
-#include <unordered_set>
-
-#include "engine/qso_intake.h"
 
 bool Multiplier::operator<(const Multiplier& other) const {
     return std::tie(modeClass, dxcc, name) < std::tie(other.modeClass, other.dxcc, other.name);
@@ -20,61 +17,63 @@ bool On(const Causes& on, Cause cause) {
     return on[static_cast<std::size_t>(cause)];
 }
 
-// What decides a counted QSO's multipliers under any of the rules. A log's
-// counted QSOs come from few of them.
-struct Source {
-    int modeClass;
-    std::string prefix;
-    std::string multCode;
-    std::string sent;  // the received exchange, when it is a location code
-    bool maritime;
-};
-
 struct Counted {
     int32_t qsos[2] = {0, 0};
     int32_t points[2] = {0, 0};
-    std::vector<Source> sources;  // each once
+    std::vector<uint32_t> sources;  // of the QSOs counted, each once
 };
 
+// What a count takes from a QSO's source: its mode class.
+struct SourceFacts {
+    uint8_t modeClass;
+    bool used = false;
+};
+
+// Besides the QSOs that the module counts nowhere; given a period, those
+// outside it.
+bool LeftOut(const CheckedQso& q, const ContestPeriod* period) {
+    return !q.hasCall || q.codeError || (period && !(q.Timed() && period->Holds(q.minute)));
+}
+
 // The QSOs that count, each station once per mode: the first of a callsign
-// in the mode that has no refused code and, given a period, lies in it.
-// Keys are made in one buffer: a log's QSOs are many, their sources few.
-Counted CountQsos(const std::vector<CheckedQso>& qsos, const ContestPeriod* period) {
+// in the mode that is not left out. Callsigns by the store's ids.
+Counted CountQsos(const CheckedLog& log, const ContestPeriod* period) {
+    std::vector<SourceFacts> sources;
+    sources.reserve(log.sources.size());
+    for (const QsoSource& s : log.sources) {
+        sources.push_back({static_cast<uint8_t>(s.modeClass)});
+    }
     Counted counted;
-    std::unordered_set<std::string> worked(qsos.size());
-    std::unordered_set<std::string> sources;
-    std::string key;
-    for (const CheckedQso& q : qsos) {
-        if (q.call.empty() || q.codeError || (period && !(q.minute && period->Holds(*q.minute)))) {
+    std::vector<uint8_t> worked(std::size_t{log.callIdBound} * 2, 0);  // by call id and mode
+    for (const CheckedQso& q : log.qsos) {
+        SourceFacts& s = sources[q.source];
+        if (LeftOut(q, period)) {
             continue;
         }
-        key.assign(q.mode).append(1, '\n').append(q.call);
-        if (!worked.insert(key).second) {
+        uint8_t& seen = worked[std::size_t{q.call} * 2 + s.modeClass];
+        if (seen != 0) {
             continue;
         }
-        const int modeClass = ModeClass(q.mode);
-        ++counted.qsos[modeClass];
-        counted.points[modeClass] +=
-            modeClass == 0 ? kSponsorRules.cwPoints : kSponsorRules.phonePoints;
-        const std::string& sent = q.multCode.empty() ? q.multCode : q.exchRcvd;
-        const bool maritime = IsMaritimeMobile(q.call);
-        key.assign(1, static_cast<char>('0' + modeClass)).append(q.prefix).append(1, '\n');
-        key.append(q.multCode).append(1, '\n').append(sent).append(maritime ? "M" : "");
-        if (sources.insert(key).second) {
-            counted.sources.push_back({modeClass, q.prefix, q.multCode, sent, maritime});
+        seen = 1;
+        ++counted.qsos[s.modeClass];
+        counted.points[s.modeClass] +=
+            s.modeClass == 0 ? kSponsorRules.cwPoints : kSponsorRules.phonePoints;
+        if (!s.used) {
+            s.used = true;
+            counted.sources.push_back(q.source);
         }
     }
     return counted;
 }
 
-bool CountsAsDxcc(const Source& s, const SponsorRules::HomeStation* home, const Causes& on) {
+bool CountsAsDxcc(const QsoSource& s, const SponsorRules::HomeStation* home, const Causes& on) {
     return !(home && !home->state && On(on, Cause::KVeXe)) &&
            !(s.maritime && On(on, Cause::Maritime)) &&
            !(s.prefix.empty() && On(on, Cause::NoPrefix));
 }
 
 // The location code a QSO counts for; none when the rules count none.
-std::optional<std::string> CodeOf(const Source& s, const Causes& on) {
+std::optional<std::string> CodeOf(const QsoSource& s, const Causes& on) {
     if (s.multCode.empty()) {
         return std::nullopt;
     }
@@ -92,7 +91,7 @@ std::optional<std::string> CodeOf(const Source& s, const Causes& on) {
     return code;
 }
 
-void AddMultipliers(const Source& s, const Causes& on, std::set<Multiplier>& mults) {
+void AddMultipliers(const QsoSource& s, const Causes& on, std::set<Multiplier>& mults) {
     const SponsorRules::HomeStation* home = HomeStationOf(s.prefix);
     if (home && home->state && On(on, Cause::HawaiiAlaska)) {
         mults.insert({s.modeClass, false, home->state});
@@ -106,12 +105,12 @@ void AddMultipliers(const Source& s, const Causes& on, std::set<Multiplier>& mul
     }
 }
 
-Tally TallyOf(const Counted& counted, const Causes& on) {
+Tally TallyOf(const Counted& counted, const std::vector<QsoSource>& sources, const Causes& on) {
     Tally tally;
     std::copy(std::begin(counted.qsos), std::end(counted.qsos), tally.qsos);
     std::copy(std::begin(counted.points), std::end(counted.points), tally.points);
-    for (const Source& source : counted.sources) {
-        AddMultipliers(source, on, tally.mults);
+    for (uint32_t source : counted.sources) {
+        AddMultipliers(sources[source], on, tally.mults);
     }
     return tally;
 }
@@ -135,22 +134,18 @@ void CountByKind(Estimate& estimate) {
 
 }  // namespace
 
-Estimate EstimateScore(const std::vector<CheckedQso>& qsos,
-                       const std::optional<ContestPeriod>& period) {
-    const Counted all = CountQsos(qsos, nullptr);
+Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>& period) {
     // Most logs lie in the period whole: they are counted once.
-    const bool allInPeriod =
-        !period || std::all_of(qsos.begin(), qsos.end(), [&](const CheckedQso& q) {
-            return q.minute && period->Holds(*q.minute);
-        });
-    const Counted inPeriod = allInPeriod ? all : CountQsos(qsos, &*period);
+    const Counted all = CountQsos(log, nullptr);
+    const bool allInPeriod = !period || log.AllWithin(period->first, period->end);
+    const Counted inPeriod = allInPeriod ? all : CountQsos(log, &*period);
     Estimate estimate;
     Causes on;
-    estimate.claimed = TallyOf(all, on);
+    estimate.claimed = TallyOf(all, log.sources, on);
     Tally before = estimate.claimed;
     for (int c = 0; c < kCauseCount; ++c) {
         on.set(static_cast<std::size_t>(c));
-        Tally after = TallyOf(On(on, Cause::Period) ? inPeriod : all, on);
+        Tally after = TallyOf(On(on, Cause::Period) ? inPeriod : all, log.sources, on);
         CauseLine line{static_cast<Cause>(c), after.Points() - before.Points(),
                        Without(before.mults, after.mults), Without(after.mults, before.mults)};
         if (line.points != 0 || !line.lost.empty() || !line.gained.empty()) {

@@ -64,5 +64,4 @@ struct Estimate {
 
 // The log scored by the module's rules, then by the sponsor's. Without a
 // period every QSO counts as inside it.
-Estimate EstimateScore(const std::vector<CheckedQso>& qsos,
-                       const std::optional<ContestPeriod>& period);
+Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>& period);

@@ -6,11 +6,42 @@
 
 namespace {
 
-using Qsos = std::vector<CheckedQso>;
+using Qsos = std::vector<CInfo>;
 constexpr int64_t kSaturday = 45640LL * 24 * 60;  // 2024-12-14 0000
 
-CheckedQso Qso(const std::string& call, const std::string& mode, int64_t minute) {
-    return {call, mode, "K", "MA", "CT", "CT", false, kSaturday + minute, "QSO " + call};
+COleDateTime At(int64_t minute) {
+    return COleDateTime(static_cast<double>(kSaturday + minute) / (24 * 60));
+}
+
+// The QSO sent a location code, which the module kept as the code given.
+void Sent(CInfo& q, const char* prefix, const std::string& call, const char* exchange,
+          const char* code) {
+    q.m_Prefix = prefix;
+    q.m_Call = call;
+    q.m_ExchRcvd = exchange;
+    q.m_MultCode = code;
+}
+
+CInfo Qso(const std::string& call, const std::string& mode, int64_t minute) {
+    CInfo q;
+    Sent(q, "K", call, "CT", "CT");
+    q.m_Mode = mode;
+    q.m_ExchSent = "MA";
+    q.m_Time = At(minute);
+    return q;
+}
+
+// The warnings of the QSOs stored, each with the log's line "QSO call".
+std::vector<Warning> WarningsOf(const CabrilloHeader& header, const Qsos& qsos) {
+    CInfoLog store;
+    std::string lines;
+    CheckedLogBuilder facts(store);
+    for (std::size_t i = 0; i < qsos.size(); ++i) {
+        store.Add(qsos[i]);
+        facts.Add(i, lines.size());
+        lines += "QSO " + qsos[i].m_Call + "\r\n";
+    }
+    return LogWarnings(header, facts.Take().value(), ContestPeriodOf(2024), lines);
 }
 
 // QSOs every `step` minutes from the period's start.
@@ -49,16 +80,23 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
              q.push_back(Qso("K0OFF", "CW", 109 * 20 + 10));
          },
          nullptr, 0},
-        {"Sunday 2359", [](CabrilloHeader&, Qsos& q) { q[1].minute = kSaturday + 48 * 60 - 1; },
-         nullptr, 0},
-        {"Monday 0000", [](CabrilloHeader&, Qsos& q) { q[1].minute = kSaturday + 48 * 60; },
+        {"36 h on and a QSO ten years before",
+         [](CabrilloHeader&, Qsos& q) {
+             q = Spread(109, 20);
+             q.insert(q.begin(), Qso("K0OLD", "CW", -3653LL * 24 * 60));
+         },
+         "QSOs outside the contest period", 1},
+        {"Sunday 2359", [](CabrilloHeader&, Qsos& q) { q[1].m_Time = At(48 * 60 - 1); }, nullptr,
+         0},
+        {"Monday 0000", [](CabrilloHeader&, Qsos& q) { q[1].m_Time = At(48 * 60); },
          "QSOs outside the contest period, 2024-12-14 0000 to 2024-12-15 2359 UTC", 1},
-        {"no valid time", [](CabrilloHeader&, Qsos& q) { q[0].minute.reset(); },
+        {"no valid time",
+         [](CabrilloHeader&, Qsos& q) { q[0].m_Time.m_status = COleDateTime::invalid; },
          "QSOs outside the contest period", 1},
         {"CW only",
          [](CabrilloHeader& h, Qsos& q) {
              h.m_CategoryMode = "CW";
-             q[1].mode = "CW";
+             q[1].m_Mode = "CW";
          },
          nullptr, 0},
         {"SSB in CW", [](CabrilloHeader& h, Qsos&) { h.m_CategoryMode = "CW"; },
@@ -69,36 +107,33 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
          [](CabrilloHeader& h, Qsos& q) {
              h.m_CategoryOperator = "MULTI-OP";
              h.m_CategoryMode = "SSB";
-             q[0].mode = "SSB";
+             q[0].m_Mode = "SSB";
          },
          "A multi-operator entry whose mode is not MIXED", 1},
         {"power MEDIUM", [](CabrilloHeader& h, Qsos&) { h.m_CategoryPower = "MEDIUM"; },
          "Category values the sponsor does not use", 1},
         {"band not given", [](CabrilloHeader& h, Qsos&) { h.m_CategoryBand = " "; },
          "Category values the sponsor does not use", 1},
-        {"refused code", [](CabrilloHeader&, Qsos& q) { q[0].codeError = true; },
+        {"refused code",
+         [](CabrilloHeader&, Qsos& q) {
+             q[0].m_CodeError = 1;
+             q[0].m_MultCode.clear();
+         },
          "Exchanges no list knows (err.txt), which the sponsor counts busted", 1},
-        {"NF",
-         [](CabrilloHeader&, Qsos& q) {
-             q[0].exchRcvd = "NF";
-             q[0].multCode = "NL";
-         },
-         nullptr, 0},
-        {"NL",
-         [](CabrilloHeader&, Qsos& q) {
-             q[0].exchRcvd = "NL";
-             q[0].multCode = "NL";
-         },
+        {"NF", [](CabrilloHeader&, Qsos& q) { Sent(q[0], "VE", "VO1AA", "NF", "NL"); }, nullptr, 0},
+        {"NL", [](CabrilloHeader&, Qsos& q) { Sent(q[0], "VE", "VE1AA", "NL", "NL"); },
          "Codes the sponsor does not list (NL: NF or LB?)", 1},
-        {"blanks around", [](CabrilloHeader&, Qsos& q) { q[0].exchSent = " MA "; }, nullptr, 0},
-        {"blank inside", [](CabrilloHeader&, Qsos& q) { q[1].call = "K1 X"; },
+        {"a region by its number",
+         [](CabrilloHeader&, Qsos& q) { Sent(q[0], "G", "G3DVX/MM", " 2 ", "R2"); }, nullptr, 0},
+        {"blanks around", [](CabrilloHeader&, Qsos& q) { q[0].m_ExchSent = " MA "; }, nullptr, 0},
+        {"blank inside", [](CabrilloHeader&, Qsos& q) { q[1].m_Call = "K1 X"; },
          "QSO fields empty or with a space inside", 1},
         {"tab inside own call", [](CabrilloHeader& h, Qsos&) { h.m_Callsign = "W1\tAW"; },
          "QSO fields empty or with a space inside", 2},
-        {"same minute", [](CabrilloHeader&, Qsos& q) { q[1].minute = q[0].minute; }, nullptr, 0},
+        {"same minute", [](CabrilloHeader&, Qsos& q) { q[1].m_Time = q[0].m_Time; }, nullptr, 0},
         {"a minute back in the next line",
-         [](CabrilloHeader&, Qsos& q) { q[0].minute = *q[1].minute + 1; },
-         "QSO lines out of time order", 1},
+         [](CabrilloHeader&, Qsos& q) { q[0].m_Time = At(20 + 1); }, "QSO lines out of time order",
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -111,7 +146,7 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
         header.m_CategoryBand = "10M";
         Qsos qsos = {Qso("K1ABC", "CW", 0), Qso("K2XYZ", "SSB", 20)};
         c.change(header, qsos);
-        const std::vector<Warning> warnings = LogWarnings(header, qsos, ContestPeriodOf(2024));
+        const std::vector<Warning> warnings = WarningsOf(header, qsos);
         if (!c.warning) {
             EXPECT_TRUE(warnings.empty()) << Titles(warnings);
             continue;
