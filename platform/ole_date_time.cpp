@@ -65,11 +65,15 @@ bool OleDateToCivil(double dt, CivilDateTime& out) {
     if (!OleDateToDaySecond(dt, days, seconds)) {
         return false;
     }
-    CivilFromDays(days - kOleEpochToUnixEpochDays, out.year, out.month, out.day);
+    OleDayToDate(days, out.year, out.month, out.day);
     out.hour = static_cast<int>(seconds / 3600);
     out.minute = static_cast<int>(seconds / 60 % 60);
     out.second = static_cast<int>(seconds % 60);
     return true;
+}
+
+void OleDayToDate(long long day, int& year, int& month, int& dayOfMonth) {
+    CivilFromDays(day - kOleEpochToUnixEpochDays, year, month, dayOfMonth);
 }
 
 long long OleDayOf(int year, int month, int day) {

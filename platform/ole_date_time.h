@@ -49,8 +49,9 @@ bool OleDateToCivil(double dt, CivilDateTime& out);
 bool OleDateToDaySecond(double dt, long long& day, long long& second);
 
 // The whole days from 1899-12-30, the host's day 0 (a Saturday), to a
-// calendar date.
+// calendar date, and back.
 long long OleDayOf(int year, int month, int day);
+void OleDayToDate(long long day, int& year, int& month, int& dayOfMonth);
 
 // The same moment as a log keeps it, to the second: the same status and, for
 // valid values, the same calendar second (two values that no calendar date

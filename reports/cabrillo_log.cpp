@@ -20,24 +20,29 @@ constexpr std::size_t kCallWidth = 12;
 // The QSO's date and time as COleDateTime::Format gives them with the
 // pattern "%Y-%m-%d %H%M", written digit by digit: the pattern is not read
 // again for every line.
-void TimeColumn(FixedWidthLine& line, const COleDateTime& time) {
-    CivilDateTime t{};
+void TimeColumn(FixedWidthLine& line, const COleDateTime& time, LineDay& lastDay) {
     if (time.m_status == COleDateTime::null) {
         return;
     }
-    if (time.m_status != COleDateTime::valid || !OleDateToCivil(time.m_dt, t)) {
+    long long day = 0;
+    long long second = 0;
+    if (time.m_status != COleDateTime::valid || !OleDateToDaySecond(time.m_dt, day, second)) {
         line.Text(kInvalidDateTimeText);
         return;
     }
+    if (day != lastDay.day) {
+        lastDay.day = day;
+        OleDayToDate(day, lastDay.year, lastDay.month, lastDay.dayOfMonth);
+    }
     // Fields of a valid date: never negative, the year of four digits.
-    line.Digits(static_cast<unsigned>(t.year), 4);
+    line.Digits(static_cast<unsigned>(lastDay.year), 4);
     line.Text("-");
-    line.Digits(static_cast<unsigned>(t.month), 2);
+    line.Digits(static_cast<unsigned>(lastDay.month), 2);
     line.Text("-");
-    line.Digits(static_cast<unsigned>(t.day), 2);
+    line.Digits(static_cast<unsigned>(lastDay.dayOfMonth), 2);
     line.Text(" ");
-    line.Digits(static_cast<unsigned>(t.hour), 2);
-    line.Digits(static_cast<unsigned>(t.minute), 2);
+    line.Digits(static_cast<unsigned>(second / 3600), 2);
+    line.Digits(static_cast<unsigned>(second / 60 % 60), 2);
 }
 
 // A value on one line of the log: control characters become blanks.
@@ -140,7 +145,7 @@ void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::strin
     line.Text(" ");
     line.RightAligned(modeText, kModeWidth);
     line.Text(" ");
-    TimeColumn(line, qsoTime);
+    TimeColumn(line, qsoTime, m_LineDay);
     line.Text(" ");
     line.LeftAligned(m_Callsign, kMyCallWidth);
     line.Text(" ");

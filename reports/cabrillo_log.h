@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,6 +9,15 @@
 #include "platform/ole_date_time.h"
 #include "platform/text.h"
 #include "reports/cabrillo_header.h"
+
+// A day of the host's count with its calendar date: a log's QSO lines mostly
+// share their day with the line before, which need not work it out again.
+struct LineDay {
+    long long day = LLONG_MIN;  // none yet
+    int year = 0;
+    int month = 0;
+    int dayOfMonth = 0;
+};
 
 // The Cabrillo log of a report pass: the header values that the operator
 // confirms, and the QSO lines written behind them.
@@ -41,6 +51,8 @@ public:
 
 private:
     void PrepareSoapBoxForLog();
+
+    LineDay m_LineDay;  // of the last QSO line
 };
 
 // The log's base name: the callsign with slashes and back-slashes made
