@@ -49,6 +49,7 @@ inline constexpr const char* kCauseNames[] = {
     "NL counted, which the sponsor does not list",
     "Maritime-mobile stations counted as DXCC",
     "QSOs without a DXCC prefix counted as DXCC",
+    "Exchanges of another country's list counted",
     "QSOs outside the contest period",
 };
 inline constexpr char kEmptyName[] = "(none)";
@@ -69,6 +70,8 @@ inline constexpr char kUnusedCategory[] = "Category values the sponsor does not 
 inline constexpr char kNotGiven[] = "(not given)";
 inline constexpr char kUnknownCode[] =
     "Exchanges no list knows (err.txt), which the sponsor counts busted";
+inline constexpr char kAnotherCountryCode[] =
+    "Exchanges that belong to another country's list, counted busted";
 inline constexpr char kUnlistedCode[] = "Codes the sponsor does not list (NL: NF or LB?)";
 inline constexpr char kFieldSpace[] =
     "QSO fields empty or with a space inside: strict readers refuse them";

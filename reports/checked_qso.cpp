@@ -149,7 +149,9 @@ uint32_t CheckedLogBuilder::NewSource(const KindFacts& kind, const std::string& 
                                       bool maritime) {
     const QsoKind& texts = kind.Texts();
     const bool coded = !texts.code.empty();
+    // A maritime-mobile station sends its region, whatever its country.
     m_Log.sources.push_back({kind.modeClass, texts.prefix, texts.code, sent, maritime,
-                             coded && !SponsorCodeKind(sent)});
+                             coded && !SponsorCodeKind(sent),
+                             coded && !maritime && IsAnotherCountrysCode(texts.prefix, sent)});
     return static_cast<uint32_t>(m_Log.sources.size() - 1);
 }

@@ -20,6 +20,7 @@ struct QsoSource {
     std::string sent;      // with a code: the code as sent, as the sponsor reads it
     bool maritime;         // a maritime-mobile station
     bool unlisted;         // with a code: one that the sponsor does not list
+    bool anotherCountry;   // with a code: one of another country's list than the station's
 };
 
 // What the check beside the Cabrillo log knows of one stored QSO.

@@ -25,6 +25,7 @@ enum QsoConcern {
     kOutsidePeriodConcern,
     kExcludedModeConcern,
     kUnknownCodeConcern,
+    kAnotherCountryConcern,
     kUnlistedCodeConcern,
     kFieldConcern,
     kTimeOrderConcern,
@@ -51,6 +52,7 @@ struct QsoTests {
         for (const QsoSource& s : log.sources) {
             const bool excluded = admittedModeClass >= 0 && s.modeClass != admittedModeClass;
             sourceConcerns.push_back(Bit(excluded, kExcludedModeConcern) |
+                                     Bit(s.anotherCountry, kAnotherCountryConcern) |
                                      Bit(s.unlisted, kUnlistedCodeConcern));
         }
     }
@@ -172,6 +174,7 @@ std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog&
         MultiOperatorWarning(header),
         CategoryWarning(header),
         qsoWarning(kUnknownCode, kUnknownCodeConcern),
+        qsoWarning(kAnotherCountryCode, kAnotherCountryConcern),
         qsoWarning(kUnlistedCode, kUnlistedCodeConcern),
         qsoWarning(kFieldSpace, kFieldConcern),
         qsoWarning(kTimeOrder, kTimeOrderConcern),

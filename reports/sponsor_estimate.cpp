@@ -23,31 +23,39 @@ struct Counted {
     std::vector<uint32_t> sources;  // of the QSOs counted, each once
 };
 
-// What a count takes from a QSO's source: its mode class.
+// What a count leaves out besides the QSOs that the module counts nowhere.
+struct Leaving {
+    bool anotherCountry;          // codes of another country's list
+    const ContestPeriod* period;  // given: the QSOs outside it
+};
+
+// What a count takes from a QSO's source: its mode class, and whether it
+// leaves the QSO out.
 struct SourceFacts {
     uint8_t modeClass;
+    bool leftOut;
     bool used = false;
 };
 
-// Besides the QSOs that the module counts nowhere; given a period, those
-// outside it.
-bool LeftOut(const CheckedQso& q, const ContestPeriod* period) {
-    return !q.hasCall || q.codeError || (period && !(q.Timed() && period->Holds(q.minute)));
+bool LeftOut(const CheckedQso& q, const SourceFacts& s, const ContestPeriod* period) {
+    return !q.hasCall || q.codeError || s.leftOut ||
+           (period && !(q.Timed() && period->Holds(q.minute)));
 }
 
 // The QSOs that count, each station once per mode: the first of a callsign
 // in the mode that is not left out. Callsigns by the store's ids.
-Counted CountQsos(const CheckedLog& log, const ContestPeriod* period) {
+Counted CountQsos(const CheckedLog& log, const Leaving& leaving) {
     std::vector<SourceFacts> sources;
     sources.reserve(log.sources.size());
     for (const QsoSource& s : log.sources) {
-        sources.push_back({static_cast<uint8_t>(s.modeClass)});
+        sources.push_back(
+            {static_cast<uint8_t>(s.modeClass), leaving.anotherCountry && s.anotherCountry});
     }
     Counted counted;
     std::vector<uint8_t> worked(std::size_t{log.callIdBound} * 2, 0);  // by call id and mode
     for (const CheckedQso& q : log.qsos) {
         SourceFacts& s = sources[q.source];
-        if (LeftOut(q, period)) {
+        if (LeftOut(q, s, leaving.period)) {
             continue;
         }
         uint8_t& seen = worked[std::size_t{q.call} * 2 + s.modeClass];
@@ -135,17 +143,24 @@ void CountByKind(Estimate& estimate) {
 }  // namespace
 
 Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>& period) {
-    // Most logs lie in the period whole: they are counted once.
-    const Counted all = CountQsos(log, nullptr);
+    // Most logs hold no code of another country's list and lie in the period
+    // whole: they are counted once.
+    const Counted all = CountQsos(log, {false, nullptr});
+    const bool anotherCountry = std::any_of(log.sources.begin(), log.sources.end(),
+                                            [](const QsoSource& s) { return s.anotherCountry; });
+    const Counted valid = anotherCountry ? CountQsos(log, {true, nullptr}) : all;
     const bool allInPeriod = !period || log.AllWithin(period->first, period->end);
-    const Counted inPeriod = allInPeriod ? all : CountQsos(log, &*period);
+    const Counted inPeriod = allInPeriod ? valid : CountQsos(log, {true, &*period});
     Estimate estimate;
     Causes on;
     estimate.claimed = TallyOf(all, log.sources, on);
     Tally before = estimate.claimed;
     for (int c = 0; c < kCauseCount; ++c) {
         on.set(static_cast<std::size_t>(c));
-        Tally after = TallyOf(On(on, Cause::Period) ? inPeriod : all, log.sources, on);
+        const Counted& counted = On(on, Cause::Period)         ? inPeriod
+                                 : On(on, Cause::OtherCountry) ? valid
+                                                               : all;
+        Tally after = TallyOf(counted, log.sources, on);
         CauseLine line{static_cast<Cause>(c), after.Points() - before.Points(),
                        Without(before.mults, after.mults), Without(after.mults, before.mults)};
         if (line.points != 0 || !line.lost.empty() || !line.gained.empty()) {

@@ -18,9 +18,10 @@ enum class Cause {
     Unlisted,      // codes the sponsor does not list ("NL")
     Maritime,      // maritime-mobile stations counted as DXCC
     NoPrefix,      // an empty DXCC prefix counted as DXCC
+    OtherCountry,  // location codes of another country's list counted
     Period,        // QSOs outside the contest period
 };
-constexpr int kCauseCount = 7;
+constexpr int kCauseCount = 8;
 
 // A multiplier: the mode class it counts in (0 CW, 1 phone), whether it is a
 // DXCC prefix or a location code, and its name.

@@ -77,6 +77,26 @@ const SponsorRules::HomeStation* HomeStationOf(const std::string& prefix) {
     return nullptr;
 }
 
+std::optional<MultKind> HomeListOf(const std::string& prefix) {
+    const SponsorRules::HomeStation* home = HomeStationOf(prefix);
+    if (!home) {
+        return std::nullopt;
+    }
+    if (home->state) {
+        return SponsorCodeKind(home->state);
+    }
+    // The stations without a state of their own: "K", "VE" and "XE".
+    return prefix == "K"    ? MultKind::State
+           : prefix == "VE" ? MultKind::Canadian
+                            : MultKind::Mexican;
+}
+
+bool IsAnotherCountrysCode(const std::string& prefix, const std::string& code) {
+    const std::optional<MultKind> home = HomeListOf(prefix);
+    const std::optional<MultKind> kind = SponsorCodeKind(code);
+    return home && kind && *kind != *home;
+}
+
 ContestPeriod ContestPeriodOf(int year) {
     constexpr int kDaysPerWeek = 7;
     constexpr int64_t kMinutesPerDay = 24 * 60;

@@ -62,6 +62,17 @@ std::string SponsorCode(const std::string& sent);
 // The rule for a station of the US, Canada or Mexico by its DXCC prefix; null
 // for every other prefix.
 const SponsorRules::HomeStation* HomeStationOf(const std::string& prefix);
+// The list whose location codes a station of this DXCC prefix sends, that
+// of its own country: states from the US, Hawaii and Alaska included;
+// provinces and territories from Canada; states from Mexico. None for every
+// other prefix.
+std::optional<MultKind> HomeListOf(const std::string& prefix);
+// Whether a location code that the sponsor lists belongs to another
+// country's list than that of a US, Canadian or Mexican station: the sponsor
+// knows what the station sent and counts the QSO busted. A region is no
+// country's code either; a code the sponsor does not list is no other
+// country's.
+bool IsAnotherCountrysCode(const std::string& prefix, const std::string& code);
 // Whether a value is one of the words of a list apart by blanks.
 bool ListHolds(const char* list, const std::string& value);
 

@@ -22,7 +22,8 @@ protected:
 
     // A report pass of the 2024 contest in CATEGORY-MODE SSB (the header's
     // default) on a log of CW QSOs, and one SSB QSO after the period; a
-    // maritime-mobile station sent its region by the number.
+    // Canadian station logged with a US state, and a maritime-mobile station
+    // that sent its region by the number.
     std::string Pass() {
         ResetAsHost(1, "W1AW", OleDate(2024, 12, 14));
         const struct {
@@ -34,6 +35,7 @@ protected:
             {"KL7AA", "CW", "KL", "AK", OleDate(2024, 12, 14, 0, 20)},
             {"VO1AA", "CW", "VE", "NF", OleDate(2024, 12, 14, 0, 21)},
             {"VO2BB", "CW", "VE", "LB", OleDate(2024, 12, 14, 0, 22)},
+            {"VE3VA", "CW", "VE", "OK", OleDate(2024, 12, 14, 0, 25)},
             {"G3DVX/MM", "CW", "G", "R1", OleDate(2024, 12, 14, 0, 30)},
             {"W7MEY/MM", "CW", "K", "2", OleDate(2024, 12, 14, 0, 31)},
             {"DL1ABC", "SSB", "DL", "123", OleDate(2024, 12, 16, 1, 0)},
@@ -72,8 +74,8 @@ TEST_F(LogCheck, WholeFile) {
         "Check of W1AW.cbr before it is sent\r\n"
         "Call:          W1AW\r\n"
         "Contest year:  2024\r\n"
-        "QSOs:          8\r\n"
-        "Claimed score: 300\r\n"
+        "QSOs:          9\r\n"
+        "Claimed score: 374\r\n"
         "\r\n"
         "The module's claimed score follows its own rules. Below, the same QSOs\r\n"
         "scored by the contest sponsor's current rules, as an estimate, with what\r\n"
@@ -92,7 +94,7 @@ TEST_F(LogCheck, WholeFile) {
         "  Score: 28 x 7 = 196\r\n"
         "\r\n"
         "Differences from the claimed score                      QSO points  Multipliers\r\n"
-        "  Claimed, by the module's rules                                30           10\r\n"
+        "  Claimed, by the module's rules                                34           11\r\n"
         "  K, VE and XE counted as DXCC                                   0           -2\r\n"
         "    CW -K -VE\r\n"
         "  KH6 and KL7 counted as DXCC instead of HI and AK               0            0\r\n"
@@ -101,24 +103,29 @@ TEST_F(LogCheck, WholeFile) {
         "    CW -NL +LB +NF\r\n"
         "  Maritime-mobile stations counted as DXCC                       0           -1\r\n"
         "    CW -G\r\n"
+        "  Exchanges of another country's list counted                   -4           -1\r\n"
+        "    CW -OK\r\n"
         "  QSOs outside the contest period                               -2           -1\r\n"
         "    SSB -DL\r\n"
         "  Estimate, by the sponsor's rules                              28            7\r\n"
-        "Score claimed:   30 x 10 = 300\r\n"
+        "Score claimed:   34 x 11 = 374\r\n"
         "Score estimated: 28 x 7 = 196\r\n"
         "\r\n"
-        "Warnings: 2\r\n"
+        "Warnings: 3\r\n"
         "\r\n"
         "QSOs outside the contest period, 2024-12-14 0000 to 2024-12-15 2359 UTC: 1\r\n"
         "  QSO: 28012 PH 2024-12-16 0100 W1AW          59  MA     DL1ABC        59  123\r\n"
         "\r\n"
-        "QSOs in a mode that CATEGORY-MODE SSB excludes: 7\r\n"
+        "QSOs in a mode that CATEGORY-MODE SSB excludes: 8\r\n"
         "  QSO: 28012 CW 2024-12-14 0012 W1AW          599 MA     K1ABC         599 CT\r\n"
         "  QSO: 28012 CW 2024-12-14 0015 W1AW          599 MA     VE3XYZ        599 ON\r\n"
         "  QSO: 28012 CW 2024-12-14 0020 W1AW          599 MA     KL7AA         599 AK\r\n"
         "  QSO: 28012 CW 2024-12-14 0021 W1AW          599 MA     VO1AA         599 NF\r\n"
         "  QSO: 28012 CW 2024-12-14 0022 W1AW          599 MA     VO2BB         599 LB\r\n"
-        "  ... and 2 more\r\n"
+        "  ... and 3 more\r\n"
+        "\r\n"
+        "Exchanges that belong to another country's list, counted busted: 1\r\n"
+        "  QSO: 28012 CW 2024-12-14 0025 W1AW          599 MA     VE3VA         599 OK\r\n"
         "\r\n"
         "What the estimate cannot know: the other stations' logs. The sponsor sets\r\n"
         "them beside this one and removes busted calls and QSOs not in the other\r\n"

@@ -61,6 +61,33 @@ std::string Titles(const std::vector<Warning>& warnings) {
     return titles;
 }
 
+// A header and two QSOs that raise no warning.
+CabrilloHeader CleanHeader() {
+    CabrilloHeader header;
+    header.m_Callsign = "W1AW";
+    header.m_CategoryOperator = "SINGLE-OP";
+    header.m_CategoryAssisted = "NON-ASSISTED";
+    header.m_CategoryPower = "LOW";
+    header.m_CategoryMode = "MIXED";
+    header.m_CategoryBand = "10M";
+    return header;
+}
+
+Qsos CleanQsos() {
+    return {Qso("K1ABC", "CW", 0), Qso("K2XYZ", "SSB", 20)};
+}
+
+// The one warning that begins so, with its count; none without a title.
+void ExpectOnly(const char* title, std::size_t count, const std::vector<Warning>& warnings) {
+    if (!title) {
+        EXPECT_TRUE(warnings.empty()) << Titles(warnings);
+        return;
+    }
+    ASSERT_EQ(1u, warnings.size()) << Titles(warnings);
+    EXPECT_EQ(0u, warnings[0].title.find(title)) << warnings[0].title;
+    EXPECT_EQ(count, warnings[0].count);
+}
+
 }  // namespace
 
 TEST(LogWarnings, EachRaisedByItsCaseOnly) {
@@ -123,8 +150,6 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
         {"NF", [](CabrilloHeader&, Qsos& q) { Sent(q[0], "VE", "VO1AA", "NF", "NL"); }, nullptr, 0},
         {"NL", [](CabrilloHeader&, Qsos& q) { Sent(q[0], "VE", "VE1AA", "NL", "NL"); },
          "Codes the sponsor does not list (NL: NF or LB?)", 1},
-        {"a region by its number",
-         [](CabrilloHeader&, Qsos& q) { Sent(q[0], "G", "G3DVX/MM", " 2 ", "R2"); }, nullptr, 0},
         {"blanks around", [](CabrilloHeader&, Qsos& q) { q[0].m_ExchSent = " MA "; }, nullptr, 0},
         {"blank inside", [](CabrilloHeader&, Qsos& q) { q[1].m_Call = "K1 X"; },
          "QSO fields empty or with a space inside", 1},
@@ -137,22 +162,32 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        CabrilloHeader header;
-        header.m_Callsign = "W1AW";
-        header.m_CategoryOperator = "SINGLE-OP";
-        header.m_CategoryAssisted = "NON-ASSISTED";
-        header.m_CategoryPower = "LOW";
-        header.m_CategoryMode = "MIXED";
-        header.m_CategoryBand = "10M";
-        Qsos qsos = {Qso("K1ABC", "CW", 0), Qso("K2XYZ", "SSB", 20)};
+        CabrilloHeader header = CleanHeader();
+        Qsos qsos = CleanQsos();
         c.change(header, qsos);
-        const std::vector<Warning> warnings = WarningsOf(header, qsos);
-        if (!c.warning) {
-            EXPECT_TRUE(warnings.empty()) << Titles(warnings);
-            continue;
-        }
-        ASSERT_EQ(1u, warnings.size()) << Titles(warnings);
-        EXPECT_EQ(0u, warnings[0].title.find(c.warning)) << warnings[0].title;
-        EXPECT_EQ(c.count, warnings[0].count);
+        ExpectOnly(c.warning, c.count, WarningsOf(header, qsos));
+    }
+}
+
+// Each country's stations send the codes of its own list, and a
+// maritime-mobile station its region; the sponsor busts any other code.
+TEST(LogWarnings, CodesByTheStationThatSentThem) {
+    const char* const kAnotherList = "Exchanges that belong to another country's list";
+    const char* const kUnlisted = "Codes the sponsor does not list (NL: NF or LB?)";
+    struct Case {
+        const char *prefix, *call, *exchange, *code;  // the code as the module keeps it
+        const char* warning;
+    } const cases[] = {
+        {"VE", "VE3VA", " ok ", "OK", kAnotherList}, {"K", "K1ABC", "ON", "ON", kAnotherList},
+        {"K", "K1ABC", "DF", "CMX", kAnotherList},   {"K", "K1ABC", "R2", "R2", kAnotherList},
+        {"K", "W7MEY/MM", "R2", "R2", nullptr},      {"G", "G3DVX/MM", " 2 ", "R2", nullptr},
+        {"XE", "XE1A", "dfe", "CMX", nullptr},       {"VE", "VO1AA", "NF", "NL", nullptr},
+        {"K", "K1ABC", "NL", "NL", kUnlisted},  // no other country's: the sponsor lists no NL
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.exchange) + " from " + c.call);
+        Qsos qsos = CleanQsos();
+        Sent(qsos[0], c.prefix, c.call, c.exchange, c.code);
+        ExpectOnly(c.warning, 1, WarningsOf(CleanHeader(), qsos));
     }
 }

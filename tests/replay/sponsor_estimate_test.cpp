@@ -44,7 +44,10 @@ const std::map<int, std::pair<std::string, std::string>> kPeriods = {
     {2024, {"2024-12-14 0000", "2024-12-15 2359"}},
 };
 
-Figures SponsorFigures(const std::vector<HostQso>& qsos, const std::vector<int>& stored, int year) {
+// The estimate's figures; the callsigns of the QSOs whose code belongs to
+// another country's list go to otherCountry, in log order.
+Figures SponsorFigures(const std::vector<HostQso>& qsos, const std::vector<int>& stored, int year,
+                       std::vector<std::string>& otherCountry) {
     const auto [first, last] = kPeriods.at(year);
     Figures f{};
     std::set<std::string> worked;
@@ -65,7 +68,13 @@ Figures SponsorFigures(const std::vector<HostQso>& qsos, const std::vector<int>&
             ++kind;
         }
         const bool home = q.prefix == "K" || q.prefix == "VE" || q.prefix == "XE";
-        const bool busted = (home || mm) && kind == 5 && exch != "NL";  // no list of the module's
+        // Each country's stations send the codes of its own list.
+        const int own = q.prefix == "K" ? 0 : q.prefix == "VE" ? 1 : 2;
+        const bool anotherList = home && !mm && kind < 5 && kind != own;
+        if (stored[i] && anotherList) {
+            otherCountry.push_back(q.call);
+        }
+        const bool busted = ((home || mm) && kind == 5 && exch != "NL") || anotherList;
         const std::string time = q.qsoTime.Format("%Y-%m-%d %H%M");
         const int mode = q.mode == "CW" ? 0 : 1;
         if (!stored[i] || busted || time < first || time > last ||
@@ -88,6 +97,14 @@ Figures SponsorFigures(const std::vector<HostQso>& qsos, const std::vector<int>&
     }
     return f;
 }
+
+// The stations that sent a code of another country's list, by log: in
+// HK3RD's, VE3VA of Ontario logged with Oklahoma's "OK".
+const std::map<std::string, std::vector<std::string>> kOtherCountry = {
+    {"Sample", {}},
+    {"VE3EJ", {}},
+    {"HK3RD", {"VE3VA"}},
+};
 
 // The last three numbers of the line of the check that begins with the label.
 std::vector<int> Row(const std::string& check, const std::string& label) {
@@ -121,7 +138,8 @@ TEST_P(CheckBesideTheLog, EstimateFollowsTheSponsorsTable) {
     const std::string summary = ResultAsHost();
     const std::string check = ReadFileBytes(qsos[0].myCall + ".check.txt");
     const int year = std::stoi(qsos[0].qsoTime.Format("%Y"));
-    const Figures want = SponsorFigures(qsos, stored, year);
+    std::vector<std::string> otherCountry;
+    const Figures want = SponsorFigures(qsos, stored, year, otherCountry);
     int mults = 0;
     for (int row = 0; row < 7; ++row) {
         SCOPED_TRACE(kRows[row]);
@@ -141,6 +159,20 @@ TEST_P(CheckBesideTheLog, EstimateFollowsTheSponsorsTable) {
                           &claimedPoints, &dxcc, &codes, &claimed));
     EXPECT_NE(std::string::npos, check.find(StringPrintf("\r\nScore claimed:   %d x %d = %d\r\n",
                                                          claimedPoints, dxcc + codes, claimed)));
+
+    // Codes of another country's list: their warning, with the first QSO's line.
+    const std::size_t other = otherCountry.size();
+    EXPECT_EQ(kOtherCountry.at(log.label), otherCountry);
+    const std::string title = StringPrintf(
+        "\r\nExchanges that belong to another country's list, counted busted: %zu\r\n  QSO: ",
+        other);
+    const std::size_t warning = check.find(title);
+    EXPECT_EQ(other > 0, warning != std::string::npos) << check;
+    if (other > 0 && warning != std::string::npos) {
+        const std::size_t line = warning + title.size();
+        const std::string quoted = check.substr(line, check.find('\r', line) - line);
+        EXPECT_NE(std::string::npos, quoted.find(" " + otherCountry[0] + " ")) << quoted;
+    }
 
     std::istringstream lines(check);
     for (std::string line; std::getline(lines, line);) {
