@@ -45,10 +45,10 @@ bool OleDateToDaySecond(double dt, long long& day, long long& second) {
         return false;
     }
     // For dates before the epoch the fraction still counts forward from
-    // midnight: -1.25 is 1899-12-29 06:00.
-    const double whole = std::trunc(dt);
-    const double fraction = std::fabs(dt - whole);
-    day = static_cast<long long>(whole);
+    // midnight: -1.25 is 1899-12-29 06:00. Within the range, converting the
+    // value to an integer truncates it exactly as std::trunc does.
+    day = static_cast<long long>(dt);
+    const double fraction = std::fabs(dt - static_cast<double>(day));
     // Nearest second, exact halves up; the small allowance absorbs the error
     // of the multiplication for values that are meant as halves.
     second = static_cast<long long>(std::floor(fraction * kSecondsPerDay + 0.5 + 1e-6));

@@ -58,12 +58,16 @@ struct QsoTests {
     }
 
     // The warnings that concern a QSO, a bit each, given the minute of the
-    // QSO before it.
+    // QSO before it. Most QSOs concern none, which the first test tells.
     unsigned ConcernsOf(const CheckedQso& q, int64_t before) const {
+        const unsigned always = qsoConcerns | sourceConcerns[q.source];
+        if (always == 0 && !q.codeError && !q.brokenField && !period && before <= q.minute &&
+            q.minute < time.overFrom) {
+            return 0;
+        }
         const bool outside = period && !(q.Timed() && period->Holds(q.minute));
         const bool backwards = q.Timed() && q.minute < before;  // never before an untimed QSO
-        return qsoConcerns | sourceConcerns[q.source] |
-               Bit(q.Timed() && q.minute >= time.overFrom, kOverTimeOnConcern) |
+        return always | Bit(q.Timed() && q.minute >= time.overFrom, kOverTimeOnConcern) |
                Bit(outside, kOutsidePeriodConcern) | Bit(q.codeError, kUnknownCodeConcern) |
                Bit(q.brokenField, kFieldConcern) | Bit(backwards, kTimeOrderConcern);
     }
