@@ -109,20 +109,31 @@ std::optional<CheckedLog> CheckedLogBuilder::Take() noexcept {
     return std::move(m_Log);
 }
 
-uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId, bool& sentAsKept) {
+inline uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId,
+                                            bool& sentAsKept) {
     const KindFacts& kind = m_Store.Kinds().Facts(kindId);
     const std::string& code = kind.Texts().code;
     const bool maritime = IsMaritimeMobile(record.m_Call);
+    const std::string& sent = record.m_ExchRcvd;
+    sentAsKept = !code.empty() && Same(sent, code);
+    if (kindId < m_KindSources.size() && !maritime && (code.empty() || sentAsKept) &&
+        m_KindSources[kindId].plain != kNoSource) {
+        return m_KindSources[kindId].plain;
+    }
+    return NewOrOtherSource(record, kindId, maritime, sentAsKept);
+}
+
+uint32_t CheckedLogBuilder::NewOrOtherSource(const CInfo& record, uint32_t kindId, bool maritime,
+                                             bool sentAsKept) {
+    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+    const std::string& code = kind.Texts().code;
     const std::string& sent = record.m_ExchRcvd;
     if (kindId >= m_KindSources.size()) {
         m_KindSources.resize(kindId + 1);
     }
     KindSources& known = m_KindSources[kindId];
-    sentAsKept = !code.empty() && Same(sent, code);
     if (!maritime && (code.empty() || sentAsKept)) {
-        if (known.plain == kNoSource) {
-            known.plain = NewSource(kind, code, false);
-        }
+        known.plain = NewSource(kind, code, false);
         return known.plain;
     }
     if (known.last == kNoSource || known.lastMaritime != maritime || !Same(sent, known.lastSent)) {

@@ -83,6 +83,7 @@ public:
 private:
     // Tells whether the exchange was sent as the module keeps its code.
     uint32_t SourceOf(const CInfo& record, uint32_t kind, bool& sentAsKept);
+    uint32_t NewOrOtherSource(const CInfo& record, uint32_t kind, bool maritime, bool sentAsKept);
     uint32_t OtherSource(uint32_t kind, const std::string& sent, bool maritime);
     uint32_t NewSource(const KindFacts& kind, const std::string& sent, bool maritime);
 

@@ -158,11 +158,11 @@ std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog&
     Concerned concerned[kQsoConcernCount];
     int64_t before = CheckedQso::kNoMinute;
     for (std::size_t i = 0; i < log.qsos.size(); ++i) {
-        const unsigned bits = tests.ConcernsOf(log.qsos[i], before);
+        unsigned bits = tests.ConcernsOf(log.qsos[i], before);
         before = log.qsos[i].minute;
-        for (int concern = 0; bits != 0 && concern < kQsoConcernCount; ++concern) {
-            Concerned& c = concerned[concern];
-            if ((bits >> concern & 1u) != 0 && c.count++ < kLinesPerWarning) {
+        for (; bits != 0; bits &= bits - 1) {  // each bit set, lowest first
+            Concerned& c = concerned[__builtin_ctz(bits)];
+            if (c.count++ < kLinesPerWarning) {
                 c.first.push_back(i);
             }
         }
