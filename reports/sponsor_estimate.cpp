@@ -74,6 +74,23 @@ Counted CountQsos(const CheckedLog& log, const Leaving& leaving) {
     return counted;
 }
 
+// What the sponsor's rules make of a source, worked out once for all the
+// rules' combinations.
+struct SourceRules {
+    const SponsorRules::HomeStation* home;
+    std::string read;         // the code sent, as the sponsor reads it
+    bool readsOtherCanadian;  // read, not the module's code, and Canadian: NF or LB for NL
+    bool codeListed;          // the sponsor lists the module's code
+    bool readListed;          // and the code read
+
+    explicit SourceRules(const QsoSource& s)
+        : home(HomeStationOf(s.prefix)),
+          read(SponsorCode(s.sent)),
+          readsOtherCanadian(read != s.multCode && SponsorCodeKind(read) == MultKind::Canadian),
+          codeListed(SponsorCodeKind(s.multCode).has_value()),
+          readListed(SponsorCodeKind(read).has_value()) {}
+};
+
 bool CountsAsDxcc(const QsoSource& s, const SponsorRules::HomeStation* home, const Causes& on) {
     return !(home && !home->state && On(on, Cause::KVeXe)) &&
            !(s.maritime && On(on, Cause::Maritime)) &&
@@ -81,44 +98,38 @@ bool CountsAsDxcc(const QsoSource& s, const SponsorRules::HomeStation* home, con
 }
 
 // The location code a QSO counts for; none when the rules count none.
-std::optional<std::string> CodeOf(const QsoSource& s, const Causes& on) {
+std::optional<std::string> CodeOf(const QsoSource& s, const SourceRules& r, const Causes& on) {
     if (s.multCode.empty()) {
         return std::nullopt;
     }
-    std::string code = s.multCode;
-    const std::string read = SponsorCode(s.sent);
-    if (read != code) {
-        const std::optional<MultKind> kind = SponsorCodeKind(read);
-        if (kind == MultKind::Canadian && On(on, Cause::NfLb)) {
-            code = read;
-        }
-    }
-    if (On(on, Cause::Unlisted) && !SponsorCodeKind(code)) {
+    const bool asRead = r.readsOtherCanadian && On(on, Cause::NfLb);
+    if (On(on, Cause::Unlisted) && !(asRead ? r.readListed : r.codeListed)) {
         return std::nullopt;
     }
-    return code;
+    return asRead ? r.read : s.multCode;
 }
 
-void AddMultipliers(const QsoSource& s, const Causes& on, std::set<Multiplier>& mults) {
-    const SponsorRules::HomeStation* home = HomeStationOf(s.prefix);
-    if (home && home->state && On(on, Cause::HawaiiAlaska)) {
-        mults.insert({s.modeClass, false, home->state});
+void AddMultipliers(const QsoSource& s, const SourceRules& r, const Causes& on,
+                    std::set<Multiplier>& mults) {
+    if (r.home && r.home->state && On(on, Cause::HawaiiAlaska)) {
+        mults.insert({s.modeClass, false, r.home->state});
         return;
     }
-    if (CountsAsDxcc(s, home, on)) {
+    if (CountsAsDxcc(s, r.home, on)) {
         mults.insert({s.modeClass, true, s.prefix});
     }
-    if (const std::optional<std::string> code = CodeOf(s, on)) {
+    if (const std::optional<std::string> code = CodeOf(s, r, on)) {
         mults.insert({s.modeClass, false, *code});
     }
 }
 
-Tally TallyOf(const Counted& counted, const std::vector<QsoSource>& sources, const Causes& on) {
+Tally TallyOf(const Counted& counted, const std::vector<QsoSource>& sources,
+              const std::vector<SourceRules>& rules, const Causes& on) {
     Tally tally;
     std::copy(std::begin(counted.qsos), std::end(counted.qsos), tally.qsos);
     std::copy(std::begin(counted.points), std::end(counted.points), tally.points);
     for (uint32_t source : counted.sources) {
-        AddMultipliers(sources[source], on, tally.mults);
+        AddMultipliers(sources[source], rules[source], on, tally.mults);
     }
     return tally;
 }
@@ -151,16 +162,17 @@ Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>
     const Counted valid = anotherCountry ? CountQsos(log, {true, nullptr}) : all;
     const bool allInPeriod = !period || log.AllWithin(period->first, period->end);
     const Counted inPeriod = allInPeriod ? valid : CountQsos(log, {true, &*period});
+    const std::vector<SourceRules> rules(log.sources.begin(), log.sources.end());
     Estimate estimate;
     Causes on;
-    estimate.claimed = TallyOf(all, log.sources, on);
+    estimate.claimed = TallyOf(all, log.sources, rules, on);
     Tally before = estimate.claimed;
     for (int c = 0; c < kCauseCount; ++c) {
         on.set(static_cast<std::size_t>(c));
         const Counted& counted = On(on, Cause::Period)         ? inPeriod
                                  : On(on, Cause::OtherCountry) ? valid
                                                                : all;
-        Tally after = TallyOf(counted, log.sources, on);
+        Tally after = TallyOf(counted, log.sources, rules, on);
         CauseLine line{static_cast<Cause>(c), after.Points() - before.Points(),
                        Without(before.mults, after.mults), Without(after.mults, before.mults)};
         if (line.points != 0 || !line.lost.empty() || !line.gained.empty()) {
