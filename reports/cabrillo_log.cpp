@@ -20,15 +20,17 @@ constexpr std::size_t kCallWidth = 12;
 // The QSO's date and time as COleDateTime::Format gives them with the
 // pattern "%Y-%m-%d %H%M", written digit by digit: the pattern is not read
 // again for every line.
-void TimeColumn(FixedWidthLine& line, const COleDateTime& time, LineDay& lastDay) {
+// Its minute.
+int64_t TimeColumn(FixedWidthLine& line, const COleDateTime& time, LineDay& lastDay) {
+    constexpr int64_t kMinutesPerDay = 24 * 60;
     if (time.m_status == COleDateTime::null) {
-        return;
+        return QsoLineFacts::kNoMinute;
     }
     long long day = 0;
     long long second = 0;
     if (time.m_status != COleDateTime::valid || !OleDateToDaySecond(time.m_dt, day, second)) {
         line.Text(kInvalidDateTimeText);
-        return;
+        return QsoLineFacts::kNoMinute;
     }
     if (day != lastDay.day) {
         lastDay.day = day;
@@ -43,6 +45,7 @@ void TimeColumn(FixedWidthLine& line, const COleDateTime& time, LineDay& lastDay
     line.Text(" ");
     line.Digits(static_cast<unsigned>(second / 3600), 2);
     line.Digits(static_cast<unsigned>(second / 60 % 60), 2);
+    return day * kMinutesPerDay + second / 60;
 }
 
 // A value on one line of the log: control characters become blanks.
@@ -134,10 +137,10 @@ void CCabrilloLog::PrepareSoapBoxForLog() {
                            kEscapedLf, "");
 }
 
-void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
-                              const COleDateTime& qsoTime, std::string_view,
-                              std::string_view exchSent, std::string_view,
-                              std::string_view exchRcvd) {
+QsoLineFacts CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz,
+                                      std::string_view modeText, const COleDateTime& qsoTime,
+                                      std::string_view, std::string_view exchSent, std::string_view,
+                                      std::string_view exchRcvd) {
     const std::string_view report = modeText == "CW" ? kQsoReportCw : kQsoReportPhone;
     FixedWidthLine line(m_QsoLines);
     line.Text(kQsoTag);
@@ -145,7 +148,7 @@ void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::strin
     line.Text(" ");
     line.RightAligned(modeText, kModeWidth);
     line.Text(" ");
-    TimeColumn(line, qsoTime, m_LineDay);
+    const int64_t minute = TimeColumn(line, qsoTime, m_LineDay);
     line.Text(" ");
     line.LeftAligned(m_Callsign, kMyCallWidth);
     line.Text(" ");
@@ -158,6 +161,7 @@ void CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz, std::strin
     line.LeftAligned(exchRcvd, 0);
     line.Text("\r\n");
     line.End();
+    return {minute, line.FieldWithBlank()};
 }
 
 std::string CCabrilloLog::WriteLog(int32_t claimedScore, bool* produced) const {

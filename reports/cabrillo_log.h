@@ -19,6 +19,16 @@ struct LineDay {
     int dayOfMonth = 0;
 };
 
+// What a QSO line shows of its QSO: the minute of its date and time,
+// counted from 1899-12-30 0000 (kNoMinute when it shows no valid one), and
+// whether a field held a blank or a control character.
+struct QsoLineFacts {
+    static constexpr int64_t kNoMinute = INT64_MIN;
+
+    int64_t minute;
+    bool fieldWithBlank;
+};
+
 // The Cabrillo log of a report pass: the header values that the operator
 // confirms, and the QSO lines written behind them.
 class CCabrilloLog : public CabrilloHeader {
@@ -29,10 +39,12 @@ public:
     int EditCabrilloHeader(const std::string& myCall, const COleDateTime& date1,
                            const COleDateTime& date2);
 
-    // Formats one QSO as a line of the log and appends it to the lines kept.
-    void AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
-                    const COleDateTime& qsoTime, std::string_view rstSent,
-                    std::string_view exchSent, std::string_view rstRcvd, std::string_view exchRcvd);
+    // Formats one QSO as a line of the log and appends it to the lines kept;
+    // tells what the line shows that the check beside the log reads again.
+    QsoLineFacts AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
+                            const COleDateTime& qsoTime, std::string_view rstSent,
+                            std::string_view exchSent, std::string_view rstRcvd,
+                            std::string_view exchRcvd);
 
     // Writes the file with this claimed score and returns the message for the
     // operator; tells whether the file is in place when given where.

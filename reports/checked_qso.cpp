@@ -7,16 +7,6 @@
 #include "platform/text.h"
 #include "reports/sponsor_rules.h"
 
-std::optional<int64_t> LogMinute(const COleDateTime& time) {
-    constexpr int64_t kMinutesPerDay = 24 * 60;
-    long long day = 0;
-    long long second = 0;
-    if (time.m_status != COleDateTime::valid || !OleDateToDaySecond(time.m_dt, day, second)) {
-        return std::nullopt;
-    }
-    return day * kMinutesPerDay + second / 60;
-}
-
 bool BrokenField(std::string_view field) {
     const auto control = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     const auto first = std::find_if_not(field.begin(), field.end(), IsWhiteSpace);
@@ -34,20 +24,12 @@ std::string SentCode(const std::string& exchange, bool maritime) {
     return region ? region : code;
 }
 
-// Whether a field is empty or holds a byte at or below the blank: no other
-// can be broken. Most fields pass on this alone, without a branch per byte.
-bool MayBeBroken(const std::string& field) {
-    bool low = field.empty();
-    for (char c : field) {
-        low |= static_cast<unsigned char>(c) <= ' ';
-    }
-    return low;
-}
-
-// A received exchange that is the code the module kept holds no blank.
-bool AnyBrokenField(const CInfo& r, bool sentAsKept) {
-    return (MayBeBroken(r.m_Call) || MayBeBroken(r.m_ExchSent) ||
-            (!sentAsKept && MayBeBroken(r.m_ExchRcvd))) &&
+// Only an empty field, or a line whose fields held a blank or a control
+// character, can have a broken field: most lines are passed at that.
+bool AnyBrokenField(const CInfo& r, const QsoLineFacts& line) {
+    const bool maybe =
+        line.fieldWithBlank || r.m_Call.empty() || r.m_ExchSent.empty() || r.m_ExchRcvd.empty();
+    return maybe &&
            (BrokenField(r.m_Call) || BrokenField(r.m_ExchSent) || BrokenField(r.m_ExchRcvd));
 }
 
@@ -74,7 +56,8 @@ CheckedLogBuilder::CheckedLogBuilder(const CInfoLog& store) noexcept : m_Store(s
     }
 }
 
-void CheckedLogBuilder::Add(std::size_t i, std::size_t lineStart) noexcept {
+void CheckedLogBuilder::Add(std::size_t i, std::size_t lineStart,
+                            const QsoLineFacts& line) noexcept {
     // The 32-bit module's text never reaches 4 GB; a native one beyond it
     // gets no check.
     if (m_Failed || lineStart > UINT32_MAX) {
@@ -84,18 +67,16 @@ void CheckedLogBuilder::Add(std::size_t i, std::size_t lineStart) noexcept {
     try {
         const CInfo& r = m_Store[i];
         const CInfoLog::Key& key = m_Store.Keys()[i];
-        const int64_t minute = LogMinute(r.m_Time).value_or(CheckedQso::kNoMinute);
+        const int64_t minute = line.minute;
         if (minute == CheckedQso::kNoMinute) {
             ++m_Log.untimed;
         } else {
             m_Log.firstMinute = std::min(m_Log.firstMinute, minute);
             m_Log.lastMinute = std::max(m_Log.lastMinute, minute);
         }
-        bool sentAsKept = false;
-        const uint32_t source = SourceOf(r, key.kind, sentAsKept);
-        m_Log.qsos.push_back({minute, key.call, source, static_cast<uint32_t>(lineStart),
-                              !r.m_Call.empty(), r.m_CodeError != 0,
-                              AnyBrokenField(r, sentAsKept)});
+        m_Log.qsos.push_back({minute, key.call, SourceOf(r, key.kind),
+                              static_cast<uint32_t>(lineStart), !r.m_Call.empty(),
+                              r.m_CodeError != 0, AnyBrokenField(r, line)});
     } catch (...) {
         m_Failed = true;
     }
@@ -109,13 +90,12 @@ std::optional<CheckedLog> CheckedLogBuilder::Take() noexcept {
     return std::move(m_Log);
 }
 
-inline uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId,
-                                            bool& sentAsKept) {
+inline uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId) {
     const KindFacts& kind = m_Store.Kinds().Facts(kindId);
     const std::string& code = kind.Texts().code;
     const bool maritime = IsMaritimeMobile(record.m_Call);
     const std::string& sent = record.m_ExchRcvd;
-    sentAsKept = !code.empty() && Same(sent, code);
+    const bool sentAsKept = !code.empty() && Same(sent, code);
     if (kindId < m_KindSources.size() && !maritime && (code.empty() || sentAsKept) &&
         m_KindSources[kindId].plain != kNoSource) {
         return m_KindSources[kindId].plain;

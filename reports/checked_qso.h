@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/log_store.h"
+#include "reports/cabrillo_log.h"
 
 // What decides a QSO's multipliers, by the module's rules and the sponsor's.
 // A log's QSOs come from few of these.
@@ -25,7 +26,7 @@ struct QsoSource {
 
 // What the check beside the Cabrillo log knows of one stored QSO.
 struct CheckedQso {
-    static constexpr int64_t kNoMinute = INT64_MIN;
+    static constexpr int64_t kNoMinute = QsoLineFacts::kNoMinute;
 
     // As the log shows it, counted from 1899-12-30 0000; kNoMinute when the
     // time is not valid.
@@ -57,16 +58,14 @@ struct CheckedLog {
     }
 };
 
-// The QSO's time to the minute the log shows, counted from 1899-12-30 0000.
-std::optional<int64_t> LogMinute(const COleDateTime& time);
-
 // A field that a reader splitting the line at blanks would not find whole:
 // once trimmed, empty or with a blank or another control character inside.
 bool BrokenField(std::string_view field);
 
 // Gathers the facts record by record, while the report pass walks the store
-// under its lock for the log's lines: the records are read once, and no
-// callsign is copied or hashed.
+// under its lock for the log's lines: the records are read once, no
+// callsign is copied or hashed, and what the line shows is not worked out
+// again.
 class CheckedLogBuilder {
 public:
     explicit CheckedLogBuilder(const CInfoLog& store) noexcept;
@@ -74,15 +73,14 @@ public:
     CheckedLogBuilder& operator=(const CheckedLogBuilder&) = delete;
 
     // The facts of the store's record i, which follows the one added before,
-    // and whose line begins there in the text of the log's QSO lines.
-    void Add(std::size_t i, std::size_t lineStart) noexcept;
+    // and of its line, which begins there in the text of the log's QSO lines.
+    void Add(std::size_t i, std::size_t lineStart, const QsoLineFacts& line) noexcept;
     // The facts of the records added; none when memory ran out, which leaves
     // the report pass as it would be without the check.
     std::optional<CheckedLog> Take() noexcept;
 
 private:
-    // Tells whether the exchange was sent as the module keeps its code.
-    uint32_t SourceOf(const CInfo& record, uint32_t kind, bool& sentAsKept);
+    uint32_t SourceOf(const CInfo& record, uint32_t kind);
     uint32_t NewOrOtherSource(const CInfo& record, uint32_t kind, bool maritime, bool sentAsKept);
     uint32_t OtherSource(uint32_t kind, const std::string& sent, bool maritime);
     uint32_t NewSource(const KindFacts& kind, const std::string& sent, bool maritime);

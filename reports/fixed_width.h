@@ -10,7 +10,9 @@
 // buffer of the writer's own and go to the text in one piece at End. A field
 // shorter than its width is padded with blanks and a longer one kept whole,
 // as printf's widths do; a field of text stays on its line, each control
-// character becoming a blank.
+// character becoming a blank. The line tells whether a field held a blank or
+// a control character: a reader that splits lines at blanks would not find
+// such a field whole.
 class FixedWidthLine {
 public:
     explicit FixedWidthLine(std::string& out) : m_Out(out) {}
@@ -44,6 +46,8 @@ public:
     }
     // Appends the line to the text.
     void End() { Flush(); }
+    // Whether a field of text held a blank or a control character.
+    bool FieldWithBlank() const { return m_FieldWithBlank; }
 
 private:
     // Where the next length characters go; they count as written.
@@ -74,9 +78,13 @@ private:
     }
     void OnOneLine(std::string_view field) {
         char* at = Room(field.size());
+        bool blank = false;
         for (char c : field) {
-            *at++ = static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+            const auto byte = static_cast<unsigned char>(c);
+            blank |= byte <= ' ';
+            *at++ = byte < 0x20 ? ' ' : c;
         }
+        m_FieldWithBlank |= blank;
     }
     void Flush();
 
@@ -88,5 +96,6 @@ private:
 
     std::string& m_Out;
     std::size_t m_Used = 0;
+    bool m_FieldWithBlank = false;
     char m_Buffer[160];  // a whole line, as a rule
 };

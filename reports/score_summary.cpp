@@ -84,9 +84,10 @@ std::optional<CheckedLog> CollectQsoLines(const CInfoLog& store, CCabrilloLog& c
     for (std::size_t i = 0; i < store.GetSize(); ++i) {
         const CInfo& qso = store[i];
         const std::size_t lineStart = cabrillo.m_QsoLines.size();
-        cabrillo.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
-                            qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd);
-        check.Add(i, lineStart);
+        check.Add(
+            i, lineStart,
+            cabrillo.AddQsoLine(qso.m_Call, qso.m_FreqKHz, ModeText(qso.m_Mode), qso.m_Time,
+                                qso.m_RstSent, qso.m_ExchSent, qso.m_RstRcvd, qso.m_ExchRcvd));
     }
     return check.Take();
 }

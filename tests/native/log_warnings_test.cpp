@@ -31,17 +31,20 @@ CInfo Qso(const std::string& call, const std::string& mode, int64_t minute) {
     return q;
 }
 
-// The warnings of the QSOs stored, each with the log's line "QSO call".
+// The warnings of the QSOs stored, with their lines of the log.
 std::vector<Warning> WarningsOf(const CabrilloHeader& header, const Qsos& qsos) {
     CInfoLog store;
-    std::string lines;
+    CCabrilloLog log;
     CheckedLogBuilder facts(store);
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        store.Add(qsos[i]);
-        facts.Add(i, lines.size());
-        lines += "QSO " + qsos[i].m_Call + "\r\n";
+        const CInfo& q = qsos[i];
+        store.Add(q);
+        const std::size_t start = log.m_QsoLines.size();
+        facts.Add(
+            i, start,
+            log.AddQsoLine(q.m_Call, 28000, "CW", q.m_Time, "", q.m_ExchSent, "", q.m_ExchRcvd));
     }
-    return LogWarnings(header, facts.Take().value(), ContestPeriodOf(2024), lines);
+    return LogWarnings(header, facts.Take().value(), ContestPeriodOf(2024), log.m_QsoLines);
 }
 
 // QSOs every `step` minutes from the period's start.
@@ -152,6 +155,8 @@ TEST(LogWarnings, EachRaisedByItsCaseOnly) {
          "Codes the sponsor does not list (NL: NF or LB?)", 1},
         {"blanks around", [](CabrilloHeader&, Qsos& q) { q[0].m_ExchSent = " MA "; }, nullptr, 0},
         {"blank inside", [](CabrilloHeader&, Qsos& q) { q[1].m_Call = "K1 X"; },
+         "QSO fields empty or with a space inside", 1},
+        {"no callsign", [](CabrilloHeader&, Qsos& q) { q[1].m_Call.clear(); },
          "QSO fields empty or with a space inside", 1},
         {"tab inside own call", [](CabrilloHeader& h, Qsos&) { h.m_Callsign = "W1\tAW"; },
          "QSO fields empty or with a space inside", 2},

@@ -28,10 +28,8 @@ TEST(OperatingTime, SameOverAWeekendAndOverYears) {
                 minutes.insert(minutes.begin(), -kTenYears);  // off-time before the rest
             }
             for (std::size_t i = 0; i < minutes.size(); ++i) {
-                CInfo q;
-                q.m_Time = COleDateTime(static_cast<double>(kTenYears + minutes[i]) / (24 * 60));
-                store.Add(q);
-                facts.Add(i, 0);
+                store.Add(CInfo());
+                facts.Add(i, 0, {kTenYears + minutes[i], false});
             }
             const OperatingTime time = OperatingTimeOf(facts.Take().value(), 30, 50);
             EXPECT_EQ(c.on, time.minutes);
