@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -32,7 +33,13 @@ public:
         OnOneLine(field);
     }
     // "%Ni": blanks, then the decimal number.
-    void RightAligned(int32_t value, std::size_t width);
+    void RightAligned(int32_t value, std::size_t width) {
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        const auto length = static_cast<std::size_t>(end - digits);
+        Blanks(length, width);
+        Text(std::string_view(digits, length));
+    }
     // "%0Nd" of a number that has at most width digits.
     void Digits(unsigned value, std::size_t width) {
         char* at = Room(width) + width;
