@@ -258,13 +258,14 @@ TEST_F(CabrilloDialog, ComboListsInTheirOrder) {
             }
             const std::vector<std::string> locations =
                 ComboItems(GetDlgItem(d, IDC_CABRILLO_LOCATION));
-            ASSERT_EQ(64u, locations.size());
-            EXPECT_EQ("DX", locations[0]);
-            EXPECT_EQ("--/--", locations[1]);
-            EXPECT_EQ("AL", locations[2]);
-            EXPECT_EQ("WY", locations[49]);
-            EXPECT_EQ("NB", locations[50]);
-            EXPECT_EQ("PEI", locations[63]);
+            // Outside, unknown, the 50 states, then Canada as its boxes name it.
+            ASSERT_EQ(66u, locations.size());
+            const std::pair<std::size_t, const char*> entries[] = {
+                {0, "DX"},  {1, "--/--"}, {2, "AK"},   {12, "HI"}, {21, "MD"},
+                {51, "WY"}, {52, "ON"},   {58, "PEI"}, {62, "LB"}, {65, "NU"}};
+            for (const auto& [at, location] : entries) {
+                EXPECT_EQ(location, locations[at]) << at;
+            }
         },
         IDCANCEL);
 }
