@@ -88,7 +88,8 @@ void CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
 
 }  // namespace
 
-const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag) {
+const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
+                      int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
     std::optional<std::vector<CheckedQso>> checked;
@@ -107,11 +108,12 @@ const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag
     results.m_ClaimedScore = score;
     if (reportMode) {
         bool produced = false;
-        const std::string message = results.m_CabrilloLog.WriteLog(score, &produced);
+        const std::string message =
+            results.m_CabrilloLog.WriteLog(score, desktop.HostVersionText(), &produced);
         if (produced) {
             WriteLogCheck(results.m_CabrilloLog, checked, contestYear, score);
         }
-        TheDesktop().ShowInfoMessage(message, kOutputCaption);
+        desktop.ShowInfoMessage(message, kOutputCaption);
         if (resultFlag) {
             *resultFlag = -1;
         }

@@ -102,7 +102,7 @@ TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
 
 TEST_F(Engine, BandsSortLargestKeyFirst) {
     m_Log.m_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
-    GetResult(m_Log, m_Results, nullptr);
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
     EXPECT_EQ(
         (std::vector<std::string>{"0123456789012345678901", "160m", "80m", "15m", "10m", "2m"}),
         m_Log.m_Bands);
@@ -117,7 +117,7 @@ TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
     AddAsHost(MakeQso("K1B", "SSB", "K", "CT"));
     AddAsHost(MakeQso("K1C", "CW", "K", "ma"));
     AddAsHost(MakeQso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
-    GetResult(m_Log, m_Results, nullptr);
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
     EXPECT_EQ((std::vector<std::string>{"K", "DL"}), m_Log.m_WorkedDxcc[0].Items());
     EXPECT_EQ((std::vector<std::string>{"K"}), m_Log.m_WorkedDxcc[1].Items());
     EXPECT_EQ((std::vector<std::string>{"MA"}), m_Log.m_WorkedCodes[0].Items());
@@ -126,7 +126,7 @@ TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
 
     ResetAsHost();
     EXPECT_EQ(2u, m_Log.m_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
-    GetResult(m_Log, m_Results, nullptr);
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
     EXPECT_EQ(0u, m_Log.m_WorkedDxcc[0].GetSize());
     EXPECT_EQ(0, m_Results.m_ClaimedScore);
 }
