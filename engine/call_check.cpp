@@ -25,10 +25,11 @@ int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* m
     }
     desktop.ArmRefreshTimer(kCallCheckRefreshMs);
 
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
-    if (log.m_InfoLog.HasDuplicate(HostText(call), HostText(band), HostText(mode))) {
+    ContestLog::Locked data(log);
+    const CInfoLog& store = data->m_InfoLog;
+    if (store.HasDuplicate(HostText(call), HostText(band), HostText(mode))) {
         return kCallDuplicate;
     }
-    return log.m_InfoLog.HasCountryInMode(HostText(mode), HostText(prefix)) ? kCallCountryWorked
-                                                                            : kCallNewCountry;
+    return store.HasCountryInMode(HostText(mode), HostText(prefix)) ? kCallCountryWorked
+                                                                    : kCallNewCountry;
 }

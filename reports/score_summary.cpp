@@ -46,8 +46,8 @@ int32_t WrappingProduct(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
-// Builds the summary and the worked lists; the store lock is held.
-int32_t Summarise(ContestLog& log, std::string& text) {
+// Builds the summary and the worked lists of the log's data.
+int32_t Summarise(ContestLogData& log, std::string& text) {
     text.clear();
     text += StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
     SortBands(log.m_Bands);
@@ -95,13 +95,13 @@ const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
     std::optional<std::vector<CheckedQso>> checked;
     std::string contestYear;
     {
-        std::lock_guard<std::mutex> lock(log.m_StoreLock);
-        score = Summarise(log, results.m_ResultText);
-        reportMode = log.m_ReportMode != 0;
+        ContestLog::Locked data(log);
+        score = Summarise(*data, results.m_ResultText);
+        reportMode = data->m_ReportMode != 0;
         if (reportMode) {
-            CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
-            checked = CheckedQsos(log.m_InfoLog, results.m_CabrilloLog.m_QsoLines);
-            contestYear = log.m_ContestYear;
+            CollectQsoLines(data->m_InfoLog, results.m_CabrilloLog);
+            checked = CheckedQsos(data->m_InfoLog, results.m_CabrilloLog.m_QsoLines);
+            contestYear = data->m_ContestYear;
         }
     }
     WriteSettingInt(kClaimedKey, score);

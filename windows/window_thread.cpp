@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -101,14 +100,14 @@ IDispatch* WindowThread::RunControlDialog() {
     SetupDialogOwner& owner = *this;
     auto dialog = std::make_unique<Setup_ARRL_10m>(m_State, owner);
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
             return nullptr;  // another thread runs the dialog
         }
         NoteDialog(dialog.get());
     }
     dialog->DoModal(nullptr);
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     NoteDialog(nullptr);
     return dialog->TakeHostLink();
 }
@@ -119,7 +118,7 @@ IDispatch* WindowThread::RunControlDialog() {
 // that the dialog held stays with the process, as the state's own does, since
 // no COM call is made here.
 void WindowThread::TakeBackFrom(DWORD stopped) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     for (const auto& [thread, dialog] : m_Dialogs) {
         if (thread == stopped) {
             dialog->TakeHostLink();
@@ -196,7 +195,7 @@ void WindowThread::FinishOrStop(const std::vector<Record>& threads) {
 bool WindowThread::Start() {
     HANDLE startUp[2];
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         ReapFinishedThreads();
         if (m_pSetupDlg || ThreadStarting()) {
             // Host threads that reset at once start one dialog between them:
@@ -220,12 +219,12 @@ bool WindowThread::Start() {
 }
 
 bool WindowThread::Running() {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     return m_pSetupDlg != nullptr;
 }
 
 void WindowThread::ArmCallCheckRefresh(unsigned milliseconds) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     if (m_pSetupDlg) {
         m_pSetupDlg->RequestRefresh(milliseconds);
     }
@@ -235,7 +234,7 @@ void WindowThread::Close() {
     m_State.m_Host.m_HostApp.RefuseCalls();
     std::vector<Record> threads;
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
             PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
         } else {
@@ -248,7 +247,7 @@ void WindowThread::Close() {
 }
 
 void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     m_pSetupDlg = dialog;
     if (m_CloseRequested) {
         PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
@@ -256,7 +255,7 @@ void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
 }
 
 void WindowThread::WindowThreadStarted() {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     for (const Record& t : m_Threads) {
         if (t.id == GetCurrentThreadId()) {
             SetEvent(t.started.Get());
@@ -265,7 +264,7 @@ void WindowThread::WindowThreadStarted() {
 }
 
 void WindowThread::WithdrawSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     if (m_pSetupDlg == dialog) {
         m_pSetupDlg = nullptr;
     }
