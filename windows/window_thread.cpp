@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "resources/resource.h"
-
 namespace {
 
 // How long a reset waits for the window thread's start-up, and the unload for
@@ -78,8 +76,8 @@ bool WindowThread::ThreadStarting() const {
     return false;
 }
 
-void WindowThread::PostToDialog(WPARAM command) {
-    PostMessageA(m_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
+void WindowThread::PostToDialog(UINT request) {
+    PostMessageA(m_pSetupDlg->GetSafeHwnd(), request, 0, 0);
 }
 
 // Notes (or, with null, forgets) the calling thread's control dialog; under the lock.
@@ -236,7 +234,7 @@ void WindowThread::Close() {
     {
         MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
-            PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
+            PostToDialog(Setup_ARRL_10m::kRequestClose);
         } else {
             m_CloseRequested = true;  // the dialog closes itself as soon as it exists
         }
@@ -250,7 +248,7 @@ void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
     MutexLock lock(m_DialogLock);
     m_pSetupDlg = dialog;
     if (m_CloseRequested) {
-        PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
+        PostToDialog(Setup_ARRL_10m::kRequestClose);
     }
 }
 

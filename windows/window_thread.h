@@ -82,7 +82,7 @@ private:
     bool CreateRecord(Record& t);
     void ReapFinishedThreads() REQUIRES(m_DialogLock);
     bool ThreadStarting() const REQUIRES(m_DialogLock);
-    void PostToDialog(WPARAM command) REQUIRES(m_DialogLock);
+    void PostToDialog(UINT request) REQUIRES(m_DialogLock);
     void NoteDialog(Setup_ARRL_10m* dialog) REQUIRES(m_DialogLock);
     void FinishOrStop(const std::vector<Record>& threads) EXCLUDES(m_DialogLock);
     void TakeBackFrom(DWORD stopped) EXCLUDES(m_DialogLock);

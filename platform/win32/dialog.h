@@ -72,6 +72,12 @@ protected:
     virtual void OnClose() { OnCancel(); }
     // A control notification other than OK and Cancel; true when handled.
     virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+    // A message of the application's own range (WM_APP to 0xBFFF), which
+    // other threads post as requests: never taken for a control's command.
+    // True when handled.
+    virtual bool OnAppMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+        return false;
+    }
     // The system's default handling of WM_TIMER follows.
     virtual void OnTimer(UINT_PTR /*id*/) {}
     // True when the handler has set the cursor itself; false hands the message

@@ -262,6 +262,21 @@ TEST_F(SetupDialog, ACallCheckArmsTheRefreshForTheDelayItGives) {
     EXPECT_EQ(arms, setup.Dialog().Arms());
 }
 
+// Other threads' requests are messages of the application's range: a
+// control's command that bears a request's number is no request.
+TEST_F(SetupDialog, RequestsAreNoControlCommands) {
+    RunningSetup setup;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return setup.Published(); })) << "never published";
+    for (UINT request : {Setup_ARRL_10m::kRequestRefresh, Setup_ARRL_10m::kRequestClose}) {
+        PostMessageA(setup.Window(), WM_COMMAND, MAKEWPARAM(request, 0), 0);
+    }
+    PumpMessagesFor(300);
+    EXPECT_TRUE(setup.Published()) << "closed by a command";
+    EXPECT_EQ(std::vector<UINT>{300}, setup.Dialog().Arms()) << "armed by a command";
+    PostMessageA(setup.Window(), Setup_ARRL_10m::kRequestClose, 0, 0);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !setup.Published(); })) << "the request closes it";
+}
+
 TEST_F(SetupDialog, Screenshot) {
     Settings("[Settings]\r\nsetup_mode_cw=1\r\nsetup_view_state=1\r\nsetup_view_DXCC=1\r\n");
     RunningSetup setup;
