@@ -3,6 +3,7 @@
 #include "engine/contest_log.h"
 #include "engine/engine_texts.h"
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "platform/desktop.h"
 #include "reports/pass_results.h"
 

@@ -8,6 +8,7 @@
 #include "engine/contest_log.h"
 #include "engine/score_walk.h"
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "platform/desktop.h"
 #include "platform/string_format.h"
 #include "reports/checked_qso.h"

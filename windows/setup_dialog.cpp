@@ -1,6 +1,7 @@
 #include "windows/setup_dialog.h"
 
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/refresh_adapters.h"
@@ -51,7 +52,7 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     m_ModeCw = ReadSettingInt(kKeyModeCw);
     m_ModeSsb = ReadSettingInt(kKeyModeSsb);
     m_ViewState = ReadSettingInt(kKeyViewState);
-    m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
+    m_ViewDxcc = ReadSettingInt(kKeyViewDxcc);
     ModuleDialog::OnInitDialog();  // the choices into the boxes, the window in its place
     m_State.m_Host.Connect();
     m_State.m_Refresh.FillBandNames();
@@ -206,7 +207,7 @@ void Setup_ARRL_10m::OnViewState() {
 }
 
 void Setup_ARRL_10m::OnViewDxcc() {
-    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxccWritten);
+    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxcc);
 }
 
 template <typename Window>
