@@ -35,7 +35,8 @@ class CDataExchange;
 // boxes, edit fields and combo boxes (data_exchange.h), owner-drawn controls
 // (button.h), flicker-free painting off-screen (mem_dc.h), owners of GDI
 // objects and kernel handles (gdi_object.h, handle_owner.h) and of COM values
-// (com_helpers.h), the layout for another display scale (dpi_layout.h).
+// (com_helpers.h), the layout for another display scale and for a font that
+// leaves a label too little room (dpi_layout.h).
 // Templates and icons load from ModuleInstance() (module_instance.h).
 class CDialog {
 public:

@@ -210,8 +210,8 @@ TEST_F(MultiplierWindow, IsATopMostResizableWindowFilledByTheOwnerDrawnButton) {
     HWND hwnd = window->GetSafeHwnd();
     EXPECT_EQ("Multiplier", WindowText(hwnd));
     ExpectStatusWindowFrame(hwnd, true);
-    ExpectDialogClientSize(hwnd, 242, 117);
-    ExpectControl(hwnd, IDC_INFO_BUTTON, "Button2", {2, 2, 238, 113}, BS_OWNERDRAW);
+    ExpectDialogClientSize({hwnd, 242}, 117);
+    ExpectControl({hwnd, 242}, IDC_INFO_BUTTON, "Button2", {2, 2, 238, 113}, BS_OWNERDRAW);
 }
 
 TEST_F(MultiplierWindow, ResizingRefitsTheButtonToTheClientArea) {
