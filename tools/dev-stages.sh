@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The stages of ./dev test, each timed, and the table of them at the end.
 # Sourced by ./dev (bash). A stage runs in the foreground (stage) or beside
 # the others (beside): a stage beside runs at idle priority (SCHED_IDLE),
