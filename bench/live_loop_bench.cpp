@@ -34,9 +34,8 @@ void BM_CheckCall(benchmark::State& state) {
 // The same answer by walking the whole store, twice at worst.
 int LinearCheck(const std::string& call, const std::string& mode, const std::string& prefix,
                 const std::string& band) {
-    ContestLog& log = TheModule().m_Log;
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
-    const CInfoLog& store = log.m_InfoLog;
+    ContestLog::Locked data(TheModule().m_Log);
+    const CInfoLog& store = data->m_InfoLog;
     for (std::size_t i = 0; i < store.GetSize(); ++i) {
         const CInfo& q = store[i];
         if (q.m_Call == call && q.m_Band == band && q.m_Mode == mode) {
@@ -112,8 +111,8 @@ void BM_RefreshRows(benchmark::State& state) {
 
 // The rows by comparing every record with every band.
 void LinearRows(const std::vector<std::string>& bandNames, const std::string& call) {
-    ContestLog& log = TheModule().m_Log;
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    ContestLog::Locked data(TheModule().m_Log);
+    ContestLogData& log = *data;
     for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
         const CInfo& q = log.m_InfoLog[i];
         for (std::size_t k = 0; k < bandNames.size(); ++k) {

@@ -18,17 +18,18 @@ bool SameBand(const char* a, const char* b) {
 
 }  // namespace
 
-int CheckCall(ContestLog& log, const char* call, const char* mode, const char* prefix,
-              const char* band, const char* refBand) {
+int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* mode,
+              const char* prefix, const char* band, const char* refBand) {
     if (band && refBand && !SameBand(band, refBand)) {
         return kCallOtherBand;
     }
-    TheDesktop().ArmRefreshTimer(kCallCheckRefreshMs);
+    desktop.ArmRefreshTimer(kCallCheckRefreshMs);
 
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
-    if (log.m_InfoLog.HasDuplicate(HostText(call), HostText(band), HostText(mode))) {
+    ContestLog::Locked data(log);
+    const CInfoLog& store = data->m_InfoLog;
+    if (store.HasDuplicate(HostText(call), HostText(band), HostText(mode))) {
         return kCallDuplicate;
     }
-    return log.m_InfoLog.HasCountryInMode(HostText(mode), HostText(prefix)) ? kCallCountryWorked
-                                                                            : kCallNewCountry;
+    return store.HasCountryInMode(HostText(mode), HostText(prefix)) ? kCallCountryWorked
+                                                                    : kCallNewCountry;
 }

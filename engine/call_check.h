@@ -1,6 +1,7 @@
 #pragma once
 
 class ContestLog;
+class Desktop;
 
 // Result codes of the call check.
 enum CallCheckResult {
@@ -11,9 +12,10 @@ enum CallCheckResult {
 };
 
 // Answers how the callsign being entered stands against the store, and
-// restarts the status windows' refresh timer. refBand may be null.
-int CheckCall(ContestLog& log, const char* call, const char* mode, const char* prefix,
-              const char* band, const char* refBand);
+// restarts the status windows' refresh timer on the desktop. refBand may be
+// null.
+int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* mode,
+              const char* prefix, const char* band, const char* refBand);
 
 // The delay of the refresh after the last call check.
 constexpr unsigned kCallCheckRefreshMs = 330;

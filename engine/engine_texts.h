@@ -19,6 +19,3 @@ inline constexpr char kTailBadCode[] = "  Code State/Province is not acceptable 
 inline constexpr char kQsoTimeFormat[] = "%Y-%m-%d %H%M";
 inline constexpr char kYearFormat[] = "%Y";
 inline constexpr char kRowTimeFormat[] = "%H:%M";
-
-// The settings key of the window thread's start flag.
-inline constexpr char kStartKey[] = "Start";

@@ -5,44 +5,11 @@
 #include <string_view>
 #include <unordered_set>
 
-const char* const MultCodeTable[kMultCodeCount + 1] = {
-    // US states and the District of Columbia
-    "AK", "AL", "AR", "AZ", "CA", "CO", "CT", "DE", "FL", "GA", "HI", "IA", "ID", "IL", "IN", "KS",
-    "KY", "LA", "MA", "MD", "ME", "MI", "MN", "MO", "MS", "MT", "NC", "ND", "NE", "NH", "NJ", "NM",
-    "NV", "NY", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VA", "VT", "WA", "WI",
-    "WV", "WY", "DC",
-    // Canadian provinces and territories
-    "ON", "QC", "NS", "NB", "MB", "BC", "PE", "SK", "AB", "NL", "NT", "YT", "NU",
-    // Mexican states ("DFE" and "DF", the federal district's codes, count as
-    // Mexico City's "CMX")
-    "AGS", "BAC", "BCS", "CAM", "CHI", "CHH", "COA", "COL", "DFE", "DF", "DGO", "EMX", "GTO", "GRO",
-    "HGO", "JAL", "MIC", "MOR", "NAY", "NLE", "OAX", "PUE", "QRO", "QUI", "SLP", "SIN", "SON",
-    "TAB", "TAM", "TLX", "VER", "YUC", "ZAC",
-    // IARU regions
-    "R1", "R2", "R3", nullptr};
-
 namespace {
 
-// Looked up for every QSO the intake stores, so by hash rather than by walking
-// the table. Built as the module loads: a table built at its first use would
-// make the host thread that comes first enter the runtime's thread-safe
-// initialisation, which keeps a record of that thread for good.
+// Looked up by hash; built as the module loads (see g_PlacesByName).
 const std::unordered_set<std::string_view> g_KnownMultCodes(MultCodeTable,
                                                             MultCodeTable + kMultCodeCount);
-
-constexpr char kMexicoCity[] = "CMX";
-
-// Codes that stations send for a multiplier the table knows under another
-// code, or under several: Newfoundland and Labrador are "NL", and Mexico City
-// (the federal district of old) is "CMX" since 2016.
-struct SentCode {
-    const char* sent;
-    const char* multiplier;
-};
-const SentCode kSentCodes[] = {
-    {"NF", "NL"},        {"LB", "NL"},         {kMexicoCity, kMexicoCity},
-    {"DF", kMexicoCity}, {"DFE", kMexicoCity},
-};
 
 }  // namespace
 
@@ -51,24 +18,16 @@ bool IsKnownMultCode(const char* code) {
 }
 
 const char* MultCodeOf(const char* code) {
-    if (!code) {
-        return nullptr;
-    }
-    for (const SentCode& sent : kSentCodes) {
-        if (std::strcmp(code, sent.sent) == 0) {
-            return sent.multiplier;
-        }
-    }
-    return IsKnownMultCode(code) ? code : nullptr;
+    const Place* place = code ? PlaceNamed(code) : nullptr;
+    return place ? place->code : nullptr;
 }
 
 const char* RegionOfNumber(const char* code) {
-    // The regions close the table, in the order of their numbers.
-    constexpr int kFirstRegion = kMultCodeCount - 3;
     if (!code || code[0] < '1' || code[0] > '3' || code[1] != '\0') {
         return nullptr;
     }
-    return MultCodeTable[kFirstRegion + (code[0] - '1')];
+    const char region[] = {'R', code[0], '\0'};
+    return MultCodeOf(region);
 }
 
 namespace {
@@ -77,18 +36,9 @@ bool IsAsciiDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Where the Mexican states stand in the table: from "AGS" to "ZAC".
-constexpr int kFirstMexicanState = 64;
-constexpr int kMexicanStateCount = 33;
-
-bool IsMexicanState(std::string_view code) {
-    const char* const* first = MultCodeTable + kFirstMexicanState;
-    return std::any_of(first, first + kMexicanStateCount,
-                       [code](const char* state) { return code == state; });
-}
-
-bool IsRegion(std::string_view code) {
-    return code == "R1" || code == "R2" || code == "R3";
+bool IsPlaceOfKind(std::string_view code, PlaceKind kind) {
+    const Place* place = PlaceNamed(code);
+    return place && place->kind == kind;
 }
 
 // US and Canadian stations: a two-character code of the table.
@@ -98,17 +48,20 @@ bool UsOrCanadianCode(const char* exchange, std::string_view) {
 
 // Mexican stations: their state, or a region (a maritime mobile station).
 bool MexicanCode(const char* exchange, std::string_view) {
-    const std::string_view code = exchange;
-    return IsMexicanState(code) || code == kMexicoCity || IsRegion(code);
+    return IsPlaceOfKind(exchange, PlaceKind::Mexican) ||
+           IsPlaceOfKind(exchange, PlaceKind::Region);
 }
 
 // Everyone else: a region (a maritime mobile station, which the check cannot
-// tell by its call), or Hawaii and Alaska under the country prefixes of
-// their own that country files give them.
+// tell by its call), or a place from the prefix of its own that country
+// files give it (Hawaii, Alaska).
 bool DxCode(const char* exchange, std::string_view prefix) {
-    const std::string_view code = exchange;
-    return IsRegion(code) || (code == "HI" && prefix == "KH6") ||
-           (code == "AK" && (prefix == "KL7" || prefix == "KL"));
+    const Place* place = PlaceNamed(exchange);
+    bool ownPrefix = false;
+    if (place && place->code == std::string_view(exchange)) {
+        ForEachName(place->ownPrefixes, [&](const char* own) { ownPrefix |= prefix == own; });
+    }
+    return IsPlaceOfKind(exchange, PlaceKind::Region) || ownPrefix;
 }
 
 // What the station of a country prefix sends: a serial number of the given

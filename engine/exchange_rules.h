@@ -1,10 +1,39 @@
 #pragma once
 
-// The location codes that count as multipliers (US states and DC, Canadian
-// provinces and territories, Mexican states, IARU regions), in list order,
-// followed by a null end marker.
-constexpr int kMultCodeCount = 100;
-extern const char* const MultCodeTable[kMultCodeCount + 1];
+#include "engine/places.h"
+
+// The location codes that the exchange rules accept as they are sent, in
+// the order of the table of places, followed by a null end marker: each
+// place's code, or the older names under which the table lists it.
+namespace mult_code_table {
+constexpr int Count() {
+    int count = 0;
+    for (const Place& place : kPlaces) {
+        ForEachListedName(place, [&count](const char*) { ++count; });
+    }
+    return count;
+}
+}  // namespace mult_code_table
+
+constexpr int kMultCodeCount = mult_code_table::Count();
+
+namespace mult_code_table {
+struct Codes {
+    const char* entries[kMultCodeCount + 1];
+};
+constexpr Codes List() {
+    Codes codes{};
+    int i = 0;
+    for (const Place& place : kPlaces) {
+        ForEachListedName(place, [&](const char* code) { codes.entries[i++] = code; });
+    }
+    return codes;
+}
+inline constexpr Codes kCodes = List();
+}  // namespace mult_code_table
+
+inline constexpr const char* const (&MultCodeTable)[kMultCodeCount + 1] =
+    mult_code_table::kCodes.entries;
 
 // True when the code equals one entry of the table, byte for byte.
 bool IsKnownMultCode(const char* code);

@@ -119,15 +119,16 @@ int AddQso(ContestLog& log, const QsoRecord& qso) {
             record.m_CodeError = 1;
         }
     }
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
-    log.m_InfoLog.Add(std::move(record));
+    ContestLog::Locked data(log);
+    data->m_InfoLog.Add(std::move(record));
     return 1;
 }
 
 int RemoveQso(ContestLog& log, const QsoRecord& qso) {
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    ContestLog::Locked data(log);
+    CInfoLog& store = data->m_InfoLog;
     const CInfo* found = nullptr;
-    log.m_InfoLog.ForEachOfCall(qso.call, [&](const CInfo& record) {
+    store.ForEachOfCall(qso.call, [&](const CInfo& record) {
         if (record.m_Band == qso.band && record.m_Mode == qso.mode &&
             SameSecond(record.m_Time, qso.qsoTime)) {
             found = &record;
@@ -135,7 +136,7 @@ int RemoveQso(ContestLog& log, const QsoRecord& qso) {
         return !found;
     });
     if (found) {
-        log.m_InfoLog.RemoveAt(log.m_InfoLog.IndexOf(*found));
+        store.RemoveAt(store.IndexOf(*found));
     }
     return 1;
 }

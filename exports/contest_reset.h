@@ -3,6 +3,7 @@
 #include "platform/ole_date_time.h"
 
 class ContestLog;
+class Desktop;
 struct PassResults;
 
 // The used positions of the host's reset record.
@@ -14,7 +15,7 @@ struct ResetRecord {
 };
 
 // Opens a scoring pass on the log: empties the store, rebuilds the band rows
-// and records the values that title the pass; a report pass lets the operator
-// confirm the Cabrillo header of the results, another starts the status
-// windows as the settings' "Start" says. Always 1.
-int ResetStats(ContestLog& log, PassResults& results, const ResetRecord& reset);
+// and records the values that title the pass; on the desktop, a report pass
+// lets the operator confirm the Cabrillo header of the results, another
+// starts the status windows as the settings' "Start" says. Always 1.
+int ResetStats(ContestLog& log, PassResults& results, Desktop& desktop, const ResetRecord& reset);

@@ -12,8 +12,11 @@ namespace {
 // before DllMain's attach runs, and taken down in the reverse order after its
 // detach has returned: the desktop, the window thread's state, the pass's
 // results, the contest log. They are made at load, not at their first use by
-// a host thread (see g_KnownMultCodes in exchange_rules.cpp).
-struct Module : ModuleState {
+// a host thread (see g_PlacesByName in engine/places.cpp).
+class Module : public ModuleState {
+public:
+    Desktop& GetDesktop() override { return m_Desktop; }
+
     WindowThread m_WindowThread{m_Log};
     Win32Desktop m_Desktop{m_WindowThread};
 };
@@ -24,10 +27,6 @@ Module g_Module;
 
 ModuleState& TheModule() {
     return g_Module;
-}
-
-Desktop& DefaultDesktop() {
-    return g_Module.m_Desktop;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {

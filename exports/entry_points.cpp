@@ -8,7 +8,6 @@
 #include "engine/qso_intake.h"
 #include "exports/contest_reset.h"
 #include "exports/module_state.h"
-#include "platform/desktop.h"
 #include "reports/score_summary.h"
 
 namespace {
@@ -55,7 +54,7 @@ const char* PLUGIN_CALL GetSetName(int set) {
 
 void PLUGIN_CALL SetupSet0() {
     Guarded(0, [] {
-        TheDesktop().ShowPlainMessage(kNoSetupText);
+        TheModule().GetDesktop().ShowPlainMessage(kNoSetupText);
         return 0;
     });
 }
@@ -75,8 +74,10 @@ int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const c
                            int, int, int, double, double, const char*, const char*, const char*,
                            const char*, const char*, const char* band, const char* refBand, char*,
                            char*) {
-    return Guarded(static_cast<int>(kCallNewCountry),
-                   [&] { return CheckCall(TheModule().m_Log, call, mode, prefix, band, refBand); });
+    return Guarded(static_cast<int>(kCallNewCountry), [&] {
+        ModuleState& module = TheModule();
+        return CheckCall(module.m_Log, module.GetDesktop(), call, mode, prefix, band, refBand);
+    });
 }
 
 int PLUGIN_CALL AddData0(const char* myCall, const char* call, COleDateTime* qsoTime, COleDateTime*,
@@ -119,14 +120,14 @@ int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall, COl
         reset.date1 = COleDateTime::FromHost(date1);
         reset.date2 = COleDateTime::FromHost(date2);
         ModuleState& module = TheModule();
-        return ResetStats(module.m_Log, module.m_Results, reset);
+        return ResetStats(module.m_Log, module.m_Results, module.GetDesktop(), reset);
     });
 }
 
 const char* PLUGIN_CALL GetResult0(int* resultFlag) {
     return Guarded(static_cast<const char*>(""), [&] {
         ModuleState& module = TheModule();
-        return GetResult(module.m_Log, module.m_Results, resultFlag);
+        return GetResult(module.m_Log, module.m_Results, module.GetDesktop(), resultFlag);
     });
 }
 

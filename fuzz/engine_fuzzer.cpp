@@ -18,8 +18,8 @@
 namespace {
 
 // The module's log, as the host's calls leave it.
-const ContestLog& Log() {
-    return TheModule().m_Log;
+ContestLog::Locked Log() {
+    return ContestLog::Locked(TheModule().m_Log);
 }
 
 constexpr int kMaxCalls = 64;
@@ -44,7 +44,8 @@ struct Qso {
     // Its own record: the first with its callsign, band, mode and date-time
     // as a log writes it, to the second; past the end if none.
     std::size_t DeletedIndex() const {
-        const ContestLog& log = Log();
+        const ContestLog::Locked data = Log();
+        const ContestLogData& log = *data;
         const COleDateTime when = COleDateTime::FromHost(time);
         const char* const kToTheSecond = "%Y-%m-%d %H:%M:%S";
         for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
@@ -89,11 +90,11 @@ struct Qso {
 };
 
 void Reset(int reportMode, const char* myCall, COleDateTime* date1, COleDateTime* date2) {
-    const ContestLog& log = Log();
     Require(ResetStats0("x", reportMode, myCall, date1, date2, "x", "x", "x", "x", "x", "x", "x",
                         "x", "x", "x", 1, 2, 3, 4.0, 5.0, "x", "x", "x") == 1,
             "ResetStats0 gives 1");
-    Require(log.m_InfoLog.GetSize() == 0 && log.m_Bands.empty(), "a reset empties the store");
+    const ContestLog::Locked log = Log();
+    Require(log->m_InfoLog.GetSize() == 0 && log->m_Bands.empty(), "a reset empties the store");
 }
 
 void ResetFromInput(FuzzInput& in) {
@@ -107,7 +108,8 @@ void ResetFromInput(FuzzInput& in) {
 // The records in store order, each by its address: a record stays where it
 // is while others come and go.
 std::vector<const CInfo*> Records() {
-    const ContestLog& log = Log();
+    const ContestLog::Locked data = Log();
+    const ContestLogData& log = *data;
     std::vector<const CInfo*> records;
     for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
         records.push_back(&log.m_InfoLog[i]);
@@ -116,14 +118,14 @@ std::vector<const CInfo*> Records() {
 }
 
 void Add(FuzzInput& in) {
-    const ContestLog& log = Log();
-    const std::size_t before = log.m_InfoLog.GetSize();
+    const std::size_t before = Log()->m_InfoLog.GetSize();
     const Qso qso(in);
     const int result = qso.Send(&AddData0);
     Require(result == 0 || result == 1, "AddData0 gives 0 or 1");
-    Require(log.m_InfoLog.GetSize() == before + static_cast<std::size_t>(result),
+    const ContestLog::Locked log = Log();
+    Require(log->m_InfoLog.GetSize() == before + static_cast<std::size_t>(result),
             "1 exactly when stored");
-    Require(result == 0 || qso.StoredAs(log.m_InfoLog[before]), "stored as the host sent it");
+    Require(result == 0 || qso.StoredAs(log->m_InfoLog[before]), "stored as the host sent it");
 }
 
 void Remove(FuzzInput& in) {
@@ -166,7 +168,7 @@ void Result(FuzzInput& in, FuzzDesktop& desktop) {
     const bool withFlag = (in.Byte() & 1) != 0;
     desktop.lastMessage.clear();
     CheckSummary(GetResult0(withFlag ? &flag : nullptr));
-    if (Log().m_ReportMode != 0) {
+    if (Log()->m_ReportMode != 0) {
         Require(!withFlag || flag == -1, "report pass stores -1");
         CheckCabrilloFile(desktop.lastMessage);
     } else {

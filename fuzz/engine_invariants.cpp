@@ -19,8 +19,8 @@
 namespace {
 
 // The module's log, as the host's calls leave it.
-const ContestLog& Log() {
-    return TheModule().m_Log;
+ContestLog::Locked Log() {
+    return ContestLog::Locked(TheModule().m_Log);
 }
 
 // A multiplier as the store keeps it: a code of the table, but Mexico City
@@ -58,7 +58,8 @@ struct Totals {
 };
 
 Totals Recount() {
-    const ContestLog& log = Log();
+    const ContestLog::Locked data = Log();
+    const ContestLogData& log = *data;
     Totals t;
     std::set<std::pair<bool, std::string>> dxcc;
     std::set<std::pair<bool, std::string>> codes;
@@ -170,7 +171,8 @@ void CheckFileBeside(const std::string& log) {
 }  // namespace
 
 void CheckStore() {
-    const ContestLog& log = Log();
+    const ContestLog::Locked data = Log();
+    const ContestLogData& log = *data;
     for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
         const CInfo& q = log.m_InfoLog[i];
         Require(q.m_Band == "10m", "stored band is 10m");
@@ -190,7 +192,6 @@ void CheckStore() {
 }
 
 void CheckSummary(const char* text) {
-    const ContestLog& log = Log();
     Require(text != nullptr, "summary text");
     Totals shown;
     Require(ParseTotals(text, shown), "totals and score lines");
@@ -201,17 +202,19 @@ void CheckSummary(const char* text) {
     Require(shown.codes == counted.codes, "location multipliers recounted");
     Require(shown.k == counted.k && shown.ve == counted.ve, "K and VE recounted");
     Require(shown.score == counted.score, "score recomputed");
-    Require(static_cast<int32_t>(log.m_WorkedDxcc[0].GetSize() + log.m_WorkedDxcc[1].GetSize()) ==
+    const ContestLog::Locked log = Log();
+    Require(static_cast<int32_t>(log->m_WorkedDxcc[0].GetSize() + log->m_WorkedDxcc[1].GetSize()) ==
                 counted.dxcc,
             "worked DXCC lists");
-    Require(static_cast<int32_t>(log.m_WorkedCodes[0].GetSize() + log.m_WorkedCodes[1].GetSize()) ==
-                counted.codes,
+    Require(static_cast<int32_t>(log->m_WorkedCodes[0].GetSize() +
+                                 log->m_WorkedCodes[1].GetSize()) == counted.codes,
             "worked code lists");
 }
 
 void CheckCallAnswer(int answer, const char* call, const char* mode, const char* prefix,
                      const char* band, const char* refBand) {
-    const ContestLog& log = Log();
+    const ContestLog::Locked data = Log();
+    const ContestLogData& log = *data;
     int expected = 2;
     if (band && refBand && strcasecmp(band, refBand) != 0) {
         expected = 4;
@@ -253,7 +256,7 @@ void CheckCabrilloFile(const std::string& message) {
     }
     Require(StartsWith(bytes, "START-OF-LOG: 3.0\r\n"), "log starts with its version");
     Require(line == "END-OF-LOG:", "log ends with END-OF-LOG");
-    Require(qsoLines == Log().m_InfoLog.GetSize(), "one QSO line per stored QSO");
+    Require(qsoLines == Log()->m_InfoLog.GetSize(), "one QSO line per stored QSO");
     CheckFileBeside(message.substr(sizeof produced - 1));
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "exports/module_state.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/desktop.h"
 #include "reports/cabrillo_header.h"

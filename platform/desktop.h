@@ -6,8 +6,9 @@
 struct CabrilloHeader;
 
 // Everything the portable core asks of the window system and of the host
-// program's files. The module installs the Win32 desktop; native builds get a
-// desktop that shows nothing, and tests install their own.
+// program's files. The module's state holds one and hands it to the engine
+// and the reports as they need it: the Win32 desktop in the module, one that
+// shows nothing in native programs (null_desktop.h), a test's own in tests.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -31,10 +32,3 @@ public:
     // line; empty when the program file or its version is not found.
     virtual std::optional<std::string> HostVersionText() = 0;
 };
-
-// The installed desktop, else the platform's default one.
-Desktop& TheDesktop();
-// Installs a desktop (tests); null goes back to the default.
-void SetDesktop(Desktop* desktop);
-// Provided once per platform.
-Desktop& DefaultDesktop();

@@ -2,17 +2,17 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/mutex.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 
 namespace {
 
-std::mutex g_ProfileLock;  // Windows serialises profile access; so do we.
+Mutex g_ProfileLock;  // Windows serialises profile access; so do we.
 
 struct Line {
     std::string text;     // the line as stored, without its line end
@@ -184,7 +184,7 @@ std::string ReadIniString(const char* file, const char* section, const char* key
     }
     std::string result = defaultValue ? defaultValue : "";
     {
-        std::lock_guard<std::mutex> lock(g_ProfileLock);
+        MutexLock lock(g_ProfileLock);
         const std::vector<Line> lines = Load(LocalPath(file));
         const auto range = FindSection(lines, Name(section));
         if (range.first != std::string::npos) {
@@ -209,7 +209,7 @@ bool WriteIniString(const char* file, const char* section, const char* key, cons
     const std::string path = LocalPath(file);
     const std::string sectionName = Name(section);
     const std::string keyName = Name(key);
-    std::lock_guard<std::mutex> lock(g_ProfileLock);
+    MutexLock lock(g_ProfileLock);
     const std::optional<std::string> before = ReadWhole(path);
     std::vector<Line> lines = Parse(before.value_or(std::string()));
     auto range = FindSection(lines, sectionName);

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "platform/desktop.h"
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 #include "reports/fixed_width.h"
@@ -77,8 +76,7 @@ std::string SoapBoxLines(const std::string& soapBox) {
     return lines + OneLineValue(soapBox.substr(from)) + "\r\n";
 }
 
-std::string CreatedByLine() {
-    const std::optional<std::string> version = TheDesktop().HostVersionText();
+std::string CreatedByLine(const std::optional<std::string>& version) {
     return TagLine(kCreatedBy, version ? *version : "");
 }
 
@@ -111,13 +109,13 @@ std::string CabrilloFileName(const std::string& myCall) {
     return name.empty() ? kDefaultFileName : name;
 }
 
-int CCabrilloLog::EditCabrilloHeader(const std::string& myCall, const COleDateTime&,
-                                     const COleDateTime&) {
+int CCabrilloLog::EditCabrilloHeader(Desktop& desktop, const std::string& myCall,
+                                     const COleDateTime&, const COleDateTime&) {
     const std::string path = m_Folder + kHeaderIniName;
     m_FileName = CabrilloFileName(myCall);
     LoadCabrilloHeader(*this, path, myCall);
     CabrilloHeader edited = *this;
-    const bool confirmed = TheDesktop().EditCabrilloHeader(edited);
+    const bool confirmed = desktop.EditCabrilloHeader(edited);
     if (confirmed) {
         TakeConfirmedValues(*this, edited);
         SaveCabrilloHeader(*this, path);
@@ -164,14 +162,16 @@ QsoLineFacts CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz,
     return {minute, line.FieldWithBlank()};
 }
 
-std::string CCabrilloLog::WriteLog(int32_t claimedScore, bool* produced) const {
+std::string CCabrilloLog::WriteLog(int32_t claimedScore,
+                                   const std::optional<std::string>& hostVersion,
+                                   bool* produced) const {
     std::string bytes = "START-OF-LOG: 3.0\r\n";
     bytes += TagLine("CALLSIGN: ", m_Callsign);
     bytes += "CONTEST: ARRL-10\r\n";
     bytes += TagLines(*this, kCategoryLines);
     bytes += TagLine("CLAIMED-SCORE: ", std::to_string(claimedScore));
     bytes += TagLine("CLUB: ", m_Club);
-    bytes += CreatedByLine();
+    bytes += CreatedByLine(hostVersion);
     bytes += TagLines(*this, kStationLines);
     bytes += SoapBoxLines(m_SoapBox);
 

@@ -2,10 +2,12 @@
 
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/ole_date_time.h"
 #include "platform/text.h"
 #include "reports/cabrillo_header.h"
@@ -34,9 +36,9 @@ struct QsoLineFacts {
 class CCabrilloLog : public CabrilloHeader {
 public:
     // Fills the header from the callsign, the shared settings file and the
-    // constants, and lets the operator confirm it in the header dialog.
-    // 1 when confirmed (values then saved to the shared file), else 0.
-    int EditCabrilloHeader(const std::string& myCall, const COleDateTime& date1,
+    // constants, and lets the operator confirm it in the desktop's header
+    // dialog. 1 when confirmed (values then saved to the shared file), else 0.
+    int EditCabrilloHeader(Desktop& desktop, const std::string& myCall, const COleDateTime& date1,
                            const COleDateTime& date2);
 
     // Formats one QSO as a line of the log and appends it to the lines kept;
@@ -46,9 +48,11 @@ public:
                             std::string_view exchSent, std::string_view rstRcvd,
                             std::string_view exchRcvd);
 
-    // Writes the file with this claimed score and returns the message for the
-    // operator; tells whether the file is in place when given where.
-    std::string WriteLog(int32_t claimedScore, bool* produced = nullptr) const;
+    // Writes the file with this claimed score and the host program's version
+    // (none when unknown), and returns the message for the operator; tells
+    // whether the file is in place when given where.
+    std::string WriteLog(int32_t claimedScore, const std::optional<std::string>& hostVersion,
+                         bool* produced = nullptr) const;
 
     // The text with every occurrence of search replaced; the replacement is
     // never searched again.

@@ -8,6 +8,7 @@
 #include "engine/contest_log.h"
 #include "engine/score_walk.h"
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "platform/desktop.h"
 #include "platform/string_format.h"
 #include "reports/checked_qso.h"
@@ -46,8 +47,8 @@ int32_t WrappingProduct(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
-// Builds the summary and the worked lists; the store lock is held.
-int32_t Summarise(ContestLog& log, std::string& text) {
+// Builds the summary and the worked lists of the log's data.
+int32_t Summarise(ContestLogData& log, std::string& text) {
     text.clear();
     text += StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
     SortBands(log.m_Bands);
@@ -94,29 +95,31 @@ std::optional<CheckedLog> CollectQsoLines(const CInfoLog& store, CCabrilloLog& c
 
 }  // namespace
 
-const char* GetResult(ContestLog& log, PassResults& results, int32_t* resultFlag) {
+const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
+                      int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
     std::optional<CheckedLog> checked;
     std::string contestYear;
     {
-        std::lock_guard<std::mutex> lock(log.m_StoreLock);
-        score = Summarise(log, results.m_ResultText);
-        reportMode = log.m_ReportMode != 0;
+        ContestLog::Locked data(log);
+        score = Summarise(*data, results.m_ResultText);
+        reportMode = data->m_ReportMode != 0;
         if (reportMode) {
-            checked = CollectQsoLines(log.m_InfoLog, results.m_CabrilloLog);
-            contestYear = log.m_ContestYear;
+            checked = CollectQsoLines(data->m_InfoLog, results.m_CabrilloLog);
+            contestYear = data->m_ContestYear;
         }
     }
     WriteSettingInt(kClaimedKey, score);
     results.m_ClaimedScore = score;
     if (reportMode) {
         bool produced = false;
-        const std::string message = results.m_CabrilloLog.WriteLog(score, &produced);
+        const std::string message =
+            results.m_CabrilloLog.WriteLog(score, desktop.HostVersionText(), &produced);
         if (produced) {
             WriteLogCheck(results.m_CabrilloLog, checked, contestYear, score);
         }
-        TheDesktop().ShowInfoMessage(message, kOutputCaption);
+        desktop.ShowInfoMessage(message, kOutputCaption);
         if (resultFlag) {
             *resultFlag = -1;
         }

@@ -1,7 +1,9 @@
 #include "reports/sponsor_rules.h"
 
 #include <cstring>
+#include <vector>
 
+#include "engine/places.h"
 #include "platform/ole_date_time.h"
 
 const SponsorRules kSponsorRules = {
@@ -10,19 +12,6 @@ const SponsorRules kSponsorRules = {
     48 * 60,
     36 * 60,
     30,
-    {
-        {MultKind::State,
-         "AL AK AZ AR CA CO CT DE FL GA HI ID IL IN IA KS KY LA ME MD MA MI MN MS MO MT NE NV NH "
-         "NJ NM NY NC ND OH OK OR PA RI SC SD TN TX UT VT VA WA WV WI WY DC"},
-        {MultKind::Canadian, "AB BC LB MB NB NF NS NT NU ON PE QC SK YT"},
-        {MultKind::Mexican,
-         "AGS BAC BCS CAM CHH CHI CMX COA COL DGO EMX GRO GTO HGO JAL MIC MOR NAY NLE OAX PUE QRO "
-         "QUI SIN SLP SON TAB TAM TLX VER YUC ZAC"},
-        {MultKind::ItuRegion, "R1 R2 R3"},
-    },
-    {{"DF", "CMX"}, {"DFE", "CMX"}},
-    // Country files name Alaska "KL7" or "KL".
-    {{"K", nullptr}, {"VE", nullptr}, {"XE", nullptr}, {"KH6", "HI"}, {"KL7", "AK"}, {"KL", "AK"}},
     {
         {&CabrilloHeader::m_CategoryOperator, "SINGLE-OP MULTI-OP CHECKLOG"},
         {&CabrilloHeader::m_CategoryAssisted, "ASSISTED NON-ASSISTED"},
@@ -49,27 +38,67 @@ bool ListHolds(const char* list, const std::string& value) {
     return false;
 }
 
-std::string SponsorCode(const std::string& sent) {
-    for (const SponsorRules::Alias& alias : kSponsorRules.aliases) {
-        if (sent == alias.sent) {
-            return alias.code;
-        }
+namespace {
+
+MultKind KindOf(PlaceKind kind) {
+    switch (kind) {
+        case PlaceKind::UsState:
+        case PlaceKind::District:
+            return MultKind::State;
+        case PlaceKind::Canadian:
+            return MultKind::Canadian;
+        case PlaceKind::Mexican:
+            return MultKind::Mexican;
+        case PlaceKind::Region:
+            break;
     }
-    return sent;
+    return MultKind::ItuRegion;
+}
+
+// Whether the sponsor lists the name as a multiplier of the place.
+bool SponsorLists(const Place& place, const std::string& name) {
+    if (place.sponsor == SponsorCount::AsCode) {
+        return name == place.code;
+    }
+    bool listed = false;
+    ForEachName(place.alsoSent, [&](const char* sent) { listed |= name == sent; });
+    return listed;
+}
+
+std::vector<SponsorRules::HomeStation> ListHomeStations() {
+    std::vector<SponsorRules::HomeStation> stations;
+    for (PlaceKind kind : {PlaceKind::UsState, PlaceKind::Canadian, PlaceKind::Mexican}) {
+        stations.push_back({HomePrefixOf(kind), nullptr});
+    }
+    for (const Place& place : kPlaces) {
+        ForEachName(place.ownPrefixes, [&](const char* prefix) {
+            stations.push_back({prefix, place.code});
+        });
+    }
+    return stations;
+}
+
+// Built as the module loads, not at a host thread's first use.
+const std::vector<SponsorRules::HomeStation> g_HomeStations = ListHomeStations();
+
+}  // namespace
+
+std::string SponsorCode(const std::string& sent) {
+    const Place* place = PlaceNamed(sent);
+    return place && place->sponsor == SponsorCount::AsCode ? place->code : sent;
 }
 
 std::optional<MultKind> SponsorCodeKind(const std::string& code) {
     const std::string read = SponsorCode(code);
-    for (const SponsorRules::Codes& codes : kSponsorRules.locations) {
-        if (ListHolds(codes.codes, read)) {
-            return codes.kind;
-        }
+    const Place* place = PlaceNamed(read);
+    if (place && SponsorLists(*place, read)) {
+        return KindOf(place->kind);
     }
     return std::nullopt;
 }
 
 const SponsorRules::HomeStation* HomeStationOf(const std::string& prefix) {
-    for (const SponsorRules::HomeStation& station : kSponsorRules.homeStations) {
+    for (const SponsorRules::HomeStation& station : g_HomeStations) {
         if (prefix == station.prefix) {
             return &station;
         }

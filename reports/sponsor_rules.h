@@ -25,22 +25,14 @@ struct SponsorRules {
     int maxOnMinutes;
     int minOffMinutes;
 
-    // The location multipliers, each list a kind's codes apart by blanks.
-    struct Codes {
-        MultKind kind;
-        const char* codes;
-    } locations[4];
-    // Codes sent for another: the Mexico City multiplier under its old names.
-    struct Alias {
-        const char* sent;
-        const char* code;
-    } aliases[2];
-    // Stations of these DXCC prefixes are no DXCC multiplier; those with a
-    // state count as that state, whatever they sent.
+    // The location multipliers come from the table of places
+    // (engine/places.h), and so do the stations that are no DXCC multiplier:
+    // those of the US, Canada and Mexico by their DXCC prefix; one with a
+    // place of its own counts as that place, whatever it sent.
     struct HomeStation {
         const char* prefix;
         const char* state;  // null: the station's own exchange counts
-    } homeStations[6];
+    };
     // The header's category values the sponsor takes, apart by blanks.
     struct Category {
         std::string CabrilloHeader::*member;

@@ -12,5 +12,4 @@ inline constexpr char kSummaryTotals[] =
 inline constexpr char kSummaryCredit[] =
     "Scored by the ARRL-10M_CW_SSB module " ARRL_MODULE_VERSION;
 
-inline constexpr char kClaimedKey[] = "Claimed";
 inline constexpr char kOutputCaption[] = "Output";

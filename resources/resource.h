@@ -45,13 +45,6 @@
 // The control dialog's one-shot refresh timer.
 #define REFRESH_TIMER_ID 1500
 
-// Commands the host's thread posts to the control dialog: restart the refresh
-// timer after a call check, and close the status windows and the dialog; and
-// the dialog's note to itself that its start-up is over.
-#define IDM_CALL_CHECK_REFRESH 1501
-#define IDM_CLOSE_STATUS_WINDOWS 1502
-#define IDM_STARTUP_DONE 1503
-
 // The DXCC window's owner-drawn status button.
 #define IDC_INFO_BUTTON 1016
 

@@ -1,5 +1,8 @@
 #include "windows/cabrillo_dialog.h"
 
+#include <vector>
+
+#include "engine/places.h"
 #include "platform/win32/data_exchange.h"
 
 namespace {
@@ -37,7 +40,7 @@ const Field kFields[] = {
 
 struct ComboList {
     int id;
-    std::initializer_list<const char*> entries;
+    std::vector<const char*> entries;
 };
 
 // The entries the operator picks from; sorted boxes order them themselves.
@@ -51,13 +54,31 @@ const ComboList kComboLists[] = {
     {IDC_CABRILLO_CATEGORY_OVERLAY, {"CLASSIC", "ROOKIE"}},
     {IDC_CABRILLO_CATEGORY_STATION,
      {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}},
-    {IDC_CABRILLO_LOCATION,
-     {"DX", "--/--", "AL", "AK", "AZ", "AR", "CA",  "CO", "CT", "DE", "FL", "GA", "ID",
-      "IL", "IN",    "IA", "KS", "KY", "LA", "ME",  "MA", "MI", "MN", "MS", "MO", "MT",
-      "NE", "NV",    "NH", "NJ", "NM", "NY", "NC",  "ND", "OH", "OK", "OR", "PA", "RI",
-      "SC", "SD",    "TN", "TX", "UT", "VT", "VA",  "WA", "WV", "WI", "WY", "NB", "NS",
-      "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"}},
 };
+
+// The station's own location: outside the US and Canada, unknown, then the
+// US states by their codes and the Canadian provinces and territories as
+// their State/Province boxes name them, in the order of the table of places.
+std::vector<const char*> HeaderLocations() {
+    std::vector<const char*> locations = {"DX", "--/--"};
+    for (const Place& place : kPlaces) {
+        if (place.kind == PlaceKind::UsState) {
+            locations.push_back(place.code);
+        }
+    }
+    for (const Place& place : kPlaces) {
+        if (place.kind == PlaceKind::Canadian) {
+            ForEachBox(place, [&](const char* box) { locations.push_back(box); });
+        }
+    }
+    return locations;
+}
+
+void AddEntries(HWND combo, const std::vector<const char*>& entries) {
+    for (const char* entry : entries) {
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    }
+}
 
 }  // namespace
 
@@ -73,10 +94,8 @@ void Cabrillo::DoDataExchange(CDataExchange* dx) {
 
 BOOL Cabrillo::OnInitDialog() {
     for (const ComboList& list : kComboLists) {
-        for (const char* entry : list.entries) {
-            SendDlgItemMessageA(GetSafeHwnd(), list.id, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(entry));
-        }
+        AddEntries(GetDlgItem(list.id), list.entries);
     }
+    AddEntries(GetDlgItem(IDC_CABRILLO_LOCATION), HeaderLocations());
     return CDialog::OnInitDialog();
 }

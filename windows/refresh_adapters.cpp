@@ -1,8 +1,8 @@
 #include "windows/refresh_adapters.h"
 
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "resources/resource.h"
-#include "windows/status_texts.h"
 #include "windows/status_windows.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "windows/refresh_cycle.h"
 
 #include <cmath>
-#include <mutex>
 
 #include "engine/contest_log.h"
 #include "engine/engine_texts.h"
@@ -22,11 +21,11 @@ struct WorkedSnapshot {
 };
 
 WorkedSnapshot SnapshotWorked(ContestLog& log, int modeClass, int band) {
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    ContestLog::Locked data(log);
     WorkedSnapshot worked;
-    worked.contestYear = log.m_ContestYear;
-    worked.dxccCount = band < 0 ? 0 : static_cast<int>(log.m_WorkedDxcc[modeClass].GetSize());
-    worked.codes = log.m_WorkedCodes[modeClass].Items();
+    worked.contestYear = data->m_ContestYear;
+    worked.dxccCount = band < 0 ? 0 : static_cast<int>(data->m_WorkedDxcc[modeClass].GetSize());
+    worked.codes = data->m_WorkedCodes[modeClass].Items();
     return worked;
 }
 
@@ -105,8 +104,9 @@ bool Sp1Due(double hz, double lastSentHz) {
 }
 
 void RefreshCycle::FillBandRowsFor(const std::string& call) {
-    std::lock_guard<std::mutex> lock(m_Log.m_StoreLock);
-    for (std::vector<std::string>& row : m_Log.m_BandRows) {
+    ContestLog::Locked data(m_Log);
+    std::vector<std::vector<std::string>>& rows = data->m_BandRows;
+    for (std::vector<std::string>& row : rows) {
         for (std::size_t cell = 1; cell < row.size(); ++cell) {
             row[cell] = kEmptyRowCell;
         }
@@ -114,8 +114,7 @@ void RefreshCycle::FillBandRowsFor(const std::string& call) {
     if (call.empty()) {
         return;
     }
-    std::vector<std::vector<std::string>>& rows = m_Log.m_BandRows;
-    m_Log.m_InfoLog.ForEachOfCall(call, [&](const CInfo& qso) {
+    data->m_InfoLog.ForEachOfCall(call, [&](const CInfo& qso) {
         for (std::size_t k = 0; k < m_BandNames.size() && k < rows.size(); ++k) {
             std::vector<std::string>& row = rows[k];
             if (qso.m_Band != m_BandNames[k] || row.size() < kBandRowCells) {

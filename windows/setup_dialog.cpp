@@ -1,6 +1,7 @@
 #include "windows/setup_dialog.h"
 
 #include "engine/settings.h"
+#include "engine/settings_keys.h"
 #include "platform/win32/data_exchange.h"
 #include "resources/resource.h"
 #include "windows/refresh_adapters.h"
@@ -51,7 +52,7 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     m_ModeCw = ReadSettingInt(kKeyModeCw);
     m_ModeSsb = ReadSettingInt(kKeyModeSsb);
     m_ViewState = ReadSettingInt(kKeyViewState);
-    m_ViewDxcc = ReadSettingInt(kKeyViewDxccRead);
+    m_ViewDxcc = ReadSettingInt(kKeyViewDxcc);
     ModuleDialog::OnInitDialog();  // the choices into the boxes, the window in its place
     m_State.m_Host.Connect();
     m_State.m_Refresh.FillBandNames();
@@ -62,7 +63,7 @@ BOOL Setup_ARRL_10m::OnInitDialog() {
     // The start-up ends once the dialog has been shown and painted: showing a
     // thread's first window loads and looks up libraries, which takes the
     // loader lock that an unload would hold.
-    PostMessageA(GetSafeHwnd(), WM_COMMAND, IDM_STARTUP_DONE, 0);
+    PostMessageA(GetSafeHwnd(), kStartupDone, 0, 0);
     return TRUE;
 }
 
@@ -112,7 +113,7 @@ IDispatch* Setup_ARRL_10m::TakeHostLink() {
 
 void Setup_ARRL_10m::RequestRefresh(UINT milliseconds) {
     m_RequestedDelayMs = milliseconds;
-    PostMessageA(GetSafeHwnd(), WM_COMMAND, IDM_CALL_CHECK_REFRESH, 0);
+    PostMessageA(GetSafeHwnd(), kRequestRefresh, 0, 0);
 }
 
 template <typename Call>
@@ -126,15 +127,15 @@ void Setup_ARRL_10m::CallHost(Call call) {
 }
 
 // Posted by the host's thread, which never touches this thread's windows.
-bool Setup_ARRL_10m::OnHostCommand(int id) {
-    switch (id) {
-        case IDM_CALL_CHECK_REFRESH:
+bool Setup_ARRL_10m::OnAppMessage(UINT message, WPARAM, LPARAM) {
+    switch (message) {
+        case kRequestRefresh:
             ArmRefreshTimer(m_RequestedDelayMs);
             return true;
-        case IDM_CLOSE_STATUS_WINDOWS:
+        case kRequestClose:
             Close(IDCANCEL);
             return true;
-        case IDM_STARTUP_DONE:
+        case kStartupDone:
             UpdateWindow(GetSafeHwnd());
             m_Owner.WindowThreadStarted();
             return true;
@@ -153,9 +154,6 @@ bool Setup_ARRL_10m::OnCommand(int id, int code) {
         {IDC_VIEW_STATE, &Setup_ARRL_10m::OnViewState},
         {IDC_VIEW_DXCC, &Setup_ARRL_10m::OnViewDxcc},
     };
-    if (code == 0 && OnHostCommand(id)) {
-        return true;
-    }
     if (code != BN_CLICKED) {
         return false;
     }
@@ -209,7 +207,7 @@ void Setup_ARRL_10m::OnViewState() {
 }
 
 void Setup_ARRL_10m::OnViewDxcc() {
-    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxccWritten);
+    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxcc);
 }
 
 template <typename Window>

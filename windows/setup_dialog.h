@@ -26,6 +26,16 @@ protected:
 // thread; owns the one-shot refresh timer REFRESH_TIMER_ID.
 class Setup_ARRL_10m : public ModuleDialog {
 public:
+    // Requests that other threads post to the dialog, and its note to itself,
+    // as messages of the application's range: restart the refresh timer
+    // after a call check; close the status windows and the dialog; the
+    // start-up is over.
+    enum Request : UINT {
+        kRequestRefresh = WM_APP + 1,
+        kRequestClose = WM_APP + 2,
+        kStartupDone = WM_APP + 3,
+    };
+
     // The dialog works on the window thread's state and reports to its owner.
     Setup_ARRL_10m(WindowState& state, SetupDialogOwner& owner);
 
@@ -42,12 +52,11 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
+    bool OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnTimer(UINT_PTR id) override;
     void OnOK() override;
     void OnCancel() override;
     void OnDestroy() override;
-    // A command the host's thread posted; true when it was one.
-    bool OnHostCommand(int id);
     // Closes the status windows and ends the dialog, once no host call is
     // under way on this thread.
     void Close(int result);

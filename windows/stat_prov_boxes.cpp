@@ -1,6 +1,9 @@
 #include "windows/stat_prov_boxes.h"
 
-#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+#include "engine/places.h"
 
 const char* const kStatProvCaptions[kStatProvBoxCount] = {
     // US states ("MD" took the second id)
@@ -16,39 +19,49 @@ const char* const kStatProvCaptions[kStatProvBoxCount] = {
     // IARU regions
     "R1", "R2", "R3"};
 
+std::vector<std::string> CodesLightingBox(std::size_t i) {
+    const std::string_view caption = kStatProvCaptions[i];
+    std::vector<std::string> codes;
+    for (const Place& place : kPlaces) {
+        ForEachBox(place, [&](const char* box) {
+            if (caption == box) {
+                codes.push_back(place.code);
+                if (place.listedAsSent) {
+                    ForEachName(place.alsoSent, [&](const char* name) { codes.push_back(name); });
+                }
+            }
+        });
+    }
+    return codes;
+}
+
 namespace {
 
-// Boxes whose caption is an older name than the code the log accepts:
-// Labrador and Newfoundland share "NL", and the federal district of Mexico
-// is Mexico City's "CMX" and comes under its older codes too.
-struct CaptionCodes {
-    const char* caption;
-    std::vector<std::string> codes;
-};
+// The boxes that each code lights, by code.
+using BoxesByCode = std::unordered_map<std::string, std::vector<std::size_t>>;
 
-const CaptionCodes kRenamedBoxes[] = {
-    {"LB", {"NL"}}, {"NF", {"NL"}}, {"NWT", {"NT"}}, {"PEI", {"PE"}}, {"DFE", {"CMX", "DFE", "DF"}},
-};
+BoxesByCode IndexBoxes() {
+    BoxesByCode boxes;
+    for (std::size_t i = 0; i < kStatProvBoxCount; ++i) {
+        for (const std::string& code : CodesLightingBox(i)) {
+            boxes[code].push_back(i);
+        }
+    }
+    return boxes;
+}
+
+// Built as the module loads, not at the window thread's first refresh.
+const BoxesByCode g_BoxesByCode = IndexBoxes();
 
 }  // namespace
 
-std::vector<std::string> CodesLightingBox(std::size_t i) {
-    for (const CaptionCodes& renamed : kRenamedBoxes) {
-        if (std::strcmp(renamed.caption, kStatProvCaptions[i]) == 0) {
-            return renamed.codes;
-        }
-    }
-    return {kStatProvCaptions[i]};
-}
-
 StatProvFlags FlagsFromWorkedCodes(const std::vector<std::string>& workedCodes) {
     StatProvFlags flags{};
-    for (std::size_t i = 0; i < kStatProvBoxCount; ++i) {
-        for (const std::string& code : CodesLightingBox(i)) {
-            for (const std::string& worked : workedCodes) {
-                if (worked == code) {
-                    flags[i] = 1;
-                }
+    for (const std::string& worked : workedCodes) {
+        const auto found = g_BoxesByCode.find(worked);
+        if (found != g_BoxesByCode.end()) {
+            for (std::size_t i : found->second) {
+                flags[i] = 1;
             }
         }
     }

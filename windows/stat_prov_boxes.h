@@ -14,9 +14,10 @@ extern const char* const kStatProvCaptions[kStatProvBoxCount];
 // One flag per box: 1 worked, 0 not.
 using StatProvFlags = std::array<int, kStatProvBoxCount>;
 
-// The worked codes that light box i: its caption, except that "LB" and "NF"
-// are lit by "NL", "NWT" by "NT", "PEI" by "PE", and "DFE" by "CMX", "DFE"
-// and "DF".
+// The worked codes that light box i: the code of each place whose box it is
+// (engine/places.h), and the older names under which the exchange rules'
+// code table lists it: "LB" and "NF" are lit by "NL", "NWT" by "NT", "PEI" by
+// "PE", and "DFE" by "CMX", "DFE" and "DF".
 std::vector<std::string> CodesLightingBox(std::size_t i);
 
 // The flags of the boxes that the worked codes light (exact comparison);

@@ -1,7 +1,5 @@
 #include "windows/status_button_layout.h"
 
-#include <mutex>
-
 #include "engine/contest_log.h"
 #include "windows/status_texts.h"
 
@@ -98,11 +96,11 @@ StatusButtonData SnapshotStatusButtonData(ContestLog& log, const std::string& ho
     StatusButtonData data;
     data.hostCall = hostCall;
     data.hostBand = hostBand;
-    std::lock_guard<std::mutex> lock(log.m_StoreLock);
+    ContestLog::Locked logData(log);
     if (!data.hostCall.empty()) {
-        data.bandRows = log.m_BandRows;
+        data.bandRows = logData->m_BandRows;
     } else if (hostMode == 0 || hostMode == 1) {
-        data.workedDxcc = log.m_WorkedDxcc[hostMode].Items();
+        data.workedDxcc = logData->m_WorkedDxcc[hostMode].Items();
     }
     return data;
 }

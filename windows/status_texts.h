@@ -1,22 +1,7 @@
 #pragma once
 
-// The status windows' own texts: settings keys, host macros, the host's names
-// and the status button's table header.
-
-// Settings keys of the control dialog and the status windows.
-inline constexpr char kKeyModeCw[] = "setup_mode_cw";
-inline constexpr char kKeyModeSsb[] = "setup_mode_ssb";
-inline constexpr char kKeyMode[] = "Mode";
-inline constexpr char kKeyViewState[] = "setup_view_state";
-// Written with these capitals, read back in lower case: names match without regard to case.
-inline constexpr char kKeyViewDxccWritten[] = "setup_view_DXCC";
-inline constexpr char kKeyViewDxccRead[] = "setup_view_dxcc";
-inline constexpr char kKeySetupX[] = "setup_arrl_x";
-inline constexpr char kKeySetupY[] = "setup_arrl_y";
-inline constexpr char kKeyStatX[] = "stat_x";
-inline constexpr char kKeyStatY[] = "stat_y";
-inline constexpr char kKeyDxccX[] = "dxcc_x";
-inline constexpr char kKeyDxccY[] = "dxcc_y";
+// The status windows' own texts: host macros, the host's names and the
+// status button's table header. Their settings keys: engine/settings_keys.h.
 
 // Macros sent to the host when a mode is chosen.
 inline constexpr char kMacroModeCw[] = "<MODE:CW>";
@@ -36,9 +21,8 @@ inline constexpr char kHeaderCw[] = "CW";
 inline constexpr char kHeaderSsb[] = "SSB";
 inline constexpr char kHeaderStateProv[] = "State/Prov";
 
-// The refresh: settings keys of the windows it opens, the macro it sends when
-// the frequency moves, the captions it sets and the empty band-row cell.
-inline constexpr char kKeyViewMultiplier[] = "setup_view_multiplier";
+// The refresh: the macro it sends when the frequency moves, the captions it
+// sets and the empty band-row cell.
 inline constexpr char kMacroSp1[] = "<SP1>";
 inline constexpr char kCaptionWorkedWith[] = " ARRL 10M worked with ";
 inline constexpr char kCaptionDxcc[] = "ARRL 10M %s DXCC worked %s %i of 338";

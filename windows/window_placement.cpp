@@ -1,10 +1,10 @@
 #include "windows/window_placement.h"
 
+#include "engine/settings_keys.h"
 #include "platform/win32/module_instance.h"
 #include "platform/win32/template_frame.h"
 #include "resources/resource.h"
 #include "windows/screen_fit.h"
-#include "windows/status_texts.h"
 
 namespace {
 

@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <utility>
 #include <vector>
-
-#include "resources/resource.h"
 
 namespace {
 
@@ -79,8 +76,8 @@ bool WindowThread::ThreadStarting() const {
     return false;
 }
 
-void WindowThread::PostToDialog(WPARAM command) {
-    PostMessageA(m_pSetupDlg->GetSafeHwnd(), WM_COMMAND, command, 0);
+void WindowThread::PostToDialog(UINT request) {
+    PostMessageA(m_pSetupDlg->GetSafeHwnd(), request, 0, 0);
 }
 
 // Notes (or, with null, forgets) the calling thread's control dialog; under the lock.
@@ -101,14 +98,14 @@ IDispatch* WindowThread::RunControlDialog() {
     SetupDialogOwner& owner = *this;
     auto dialog = std::make_unique<Setup_ARRL_10m>(m_State, owner);
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
             return nullptr;  // another thread runs the dialog
         }
         NoteDialog(dialog.get());
     }
     dialog->DoModal(nullptr);
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     NoteDialog(nullptr);
     return dialog->TakeHostLink();
 }
@@ -119,7 +116,7 @@ IDispatch* WindowThread::RunControlDialog() {
 // that the dialog held stays with the process, as the state's own does, since
 // no COM call is made here.
 void WindowThread::TakeBackFrom(DWORD stopped) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     for (const auto& [thread, dialog] : m_Dialogs) {
         if (thread == stopped) {
             dialog->TakeHostLink();
@@ -196,7 +193,7 @@ void WindowThread::FinishOrStop(const std::vector<Record>& threads) {
 bool WindowThread::Start() {
     HANDLE startUp[2];
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         ReapFinishedThreads();
         if (m_pSetupDlg || ThreadStarting()) {
             // Host threads that reset at once start one dialog between them:
@@ -220,12 +217,12 @@ bool WindowThread::Start() {
 }
 
 bool WindowThread::Running() {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     return m_pSetupDlg != nullptr;
 }
 
 void WindowThread::ArmCallCheckRefresh(unsigned milliseconds) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     if (m_pSetupDlg) {
         m_pSetupDlg->RequestRefresh(milliseconds);
     }
@@ -235,9 +232,9 @@ void WindowThread::Close() {
     m_State.m_Host.m_HostApp.RefuseCalls();
     std::vector<Record> threads;
     {
-        std::lock_guard<std::mutex> lock(m_DialogLock);
+        MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
-            PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
+            PostToDialog(Setup_ARRL_10m::kRequestClose);
         } else {
             m_CloseRequested = true;  // the dialog closes itself as soon as it exists
         }
@@ -248,15 +245,15 @@ void WindowThread::Close() {
 }
 
 void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     m_pSetupDlg = dialog;
     if (m_CloseRequested) {
-        PostToDialog(IDM_CLOSE_STATUS_WINDOWS);
+        PostToDialog(Setup_ARRL_10m::kRequestClose);
     }
 }
 
 void WindowThread::WindowThreadStarted() {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     for (const Record& t : m_Threads) {
         if (t.id == GetCurrentThreadId()) {
             SetEvent(t.started.Get());
@@ -265,7 +262,7 @@ void WindowThread::WindowThreadStarted() {
 }
 
 void WindowThread::WithdrawSetupDialog(Setup_ARRL_10m* dialog) {
-    std::lock_guard<std::mutex> lock(m_DialogLock);
+    MutexLock lock(m_DialogLock);
     if (m_pSetupDlg == dialog) {
         m_pSetupDlg = nullptr;
     }

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <mutex>
 #include <utility>
 #include <vector>
 
+#include "platform/mutex.h"
 #include "platform/win32/handle_owner.h"
 #include "windows/setup_dialog.h"
 #include "windows/window_state.h"
@@ -40,19 +40,19 @@ public:
     // the host's object, which may live on this thread. Starts none while a
     // dialog exists or another thread's is starting. False when no thread
     // could be created. Call while holding none of the module's locks.
-    bool Start();
+    bool Start() EXCLUDES(m_DialogLock);
     // Whether the control dialog exists.
-    bool Running();
+    bool Running() EXCLUDES(m_DialogLock);
     // Restarts the dialog's refresh timer for this delay, as a call check
     // does; nothing when the dialog is not open.
-    void ArmCallCheckRefresh(unsigned milliseconds);
+    void ArmCallCheckRefresh(unsigned milliseconds) EXCLUDES(m_DialogLock);
     // The unload's close: closes the status windows and the control dialog
     // and waits, a few seconds at most, until every window thread has
     // finished; a thread still inside a call out of the module then is
     // stopped, so that no thread ever returns into the module once it is
     // unmapped. Runs under the loader lock: it handles no messages and makes
     // no COM call, and from its start no new call goes to the host.
-    void Close();
+    void Close() EXCLUDES(m_DialogLock);
 
 private:
     // What a new thread starts with.
@@ -72,30 +72,32 @@ private:
     };
 
     // The dialog's reports, on the window thread.
-    void PublishSetupDialog(Setup_ARRL_10m* dialog) override;
-    void WindowThreadStarted() override;
-    void WithdrawSetupDialog(Setup_ARRL_10m* dialog) override;
+    void PublishSetupDialog(Setup_ARRL_10m* dialog) override EXCLUDES(m_DialogLock);
+    void WindowThreadStarted() override EXCLUDES(m_DialogLock);
+    void WithdrawSetupDialog(Setup_ARRL_10m* dialog) override EXCLUDES(m_DialogLock);
 
     static DWORD WINAPI ThreadProc(LPVOID launch);
-    IDispatch* RunControlDialog();
+    IDispatch* RunControlDialog() EXCLUDES(m_DialogLock);
     [[noreturn]] void FinishThread(HANDLE done, IDispatch* hostLink);
     bool CreateRecord(Record& t);
-    void ReapFinishedThreads();
-    bool ThreadStarting() const;
-    void PostToDialog(WPARAM command);
-    void NoteDialog(Setup_ARRL_10m* dialog);
-    void FinishOrStop(const std::vector<Record>& threads);
-    void TakeBackFrom(DWORD stopped);
+    void ReapFinishedThreads() REQUIRES(m_DialogLock);
+    bool ThreadStarting() const REQUIRES(m_DialogLock);
+    void PostToDialog(UINT request) REQUIRES(m_DialogLock);
+    void NoteDialog(Setup_ARRL_10m* dialog) REQUIRES(m_DialogLock);
+    void FinishOrStop(const std::vector<Record>& threads) EXCLUDES(m_DialogLock);
+    void TakeBackFrom(DWORD stopped) EXCLUDES(m_DialogLock);
 
     WindowState m_State;
 
-    std::mutex m_DialogLock;
+    Mutex m_DialogLock;
     // The running control dialog; null while its window does not exist.
-    Setup_ARRL_10m* m_pSetupDlg = nullptr;
-    std::vector<Record> m_Threads;
+    Setup_ARRL_10m* m_pSetupDlg GUARDED_BY(m_DialogLock) = nullptr;
+    std::vector<Record> m_Threads GUARDED_BY(m_DialogLock);
     // Each window thread's control dialog while it runs, by thread: what the
     // unload takes back from a thread that it had to stop.
-    std::vector<std::pair<DWORD, Setup_ARRL_10m*>> m_Dialogs;
-    bool m_CloseRequested = false;  // the close came before the dialog's window existed
+    std::vector<std::pair<DWORD, Setup_ARRL_10m*>> m_Dialogs GUARDED_BY(m_DialogLock);
+    // The close came before the dialog's window existed.
+    bool m_CloseRequested GUARDED_BY(m_DialogLock) = false;
+    // Set before the first window thread is created, which then reads it.
     PAPCFUNC m_ExitThreadApc = nullptr;
 };

@@ -8,6 +8,8 @@ namespace {
 
 // Sent before WM_DPICHANGED where the system has it (Windows 10 1703 on).
 constexpr UINT kGetDpiScaledSize = 0x02E4;
+// The application's own messages run from WM_APP to here.
+constexpr UINT kLastAppMessage = 0xBFFF;
 
 bool IsCtlColorMessage(UINT message) {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
@@ -142,7 +144,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Detach();
             return FALSE;
         default:
-            return FALSE;
+            return message >= WM_APP && message <= kLastAppMessage &&
+                   OnAppMessage(message, wParam, lParam);
     }
 }
 

@@ -35,7 +35,8 @@ class CDataExchange;
 // boxes, edit fields and combo boxes (data_exchange.h), owner-drawn controls
 // (button.h), flicker-free painting off-screen (mem_dc.h), owners of GDI
 // objects and kernel handles (gdi_object.h, handle_owner.h) and of COM values
-// (com_helpers.h), the layout for another display scale (dpi_layout.h).
+// (com_helpers.h), the layout for another display scale and for a font that
+// leaves a label too little room (dpi_layout.h).
 // Templates and icons load from ModuleInstance() (module_instance.h).
 class CDialog {
 public:
@@ -72,6 +73,12 @@ protected:
     virtual void OnClose() { OnCancel(); }
     // A control notification other than OK and Cancel; true when handled.
     virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+    // A message of the application's own range (WM_APP to 0xBFFF), which
+    // other threads post as requests: never taken for a control's command.
+    // True when handled.
+    virtual bool OnAppMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {
+        return false;
+    }
     // The system's default handling of WM_TIMER follows.
     virtual void OnTimer(UINT_PTR /*id*/) {}
     // True when the handler has set the cursor itself; false hands the message

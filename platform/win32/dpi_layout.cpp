@@ -29,11 +29,36 @@ int ToUnits(LONG pixels, int pixelsPerUnits, int units) {
     return MulDiv(pixels, units, pixelsPerUnits);
 }
 
+std::string TextOf(HWND control) {
+    char text[256] = "";
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
 }  // namespace
 
 void DpiLayout::Start(HWND dialog) {
     m_Dpi = WindowDpi(dialog);
     m_FirstDpi = m_Dpi;
+    TakeTemplatePlaces(dialog);
+    if (m_FirstFont) {
+        GiveTheLabelsRoom(dialog);
+    }
+}
+
+void DpiLayout::GiveTheLabelsRoom(HWND dialog) {
+    const Units units = UnitsFor(dialog, m_FirstFont, m_Dpi);
+    if (units.x == UnitsOf(dialog, m_FirstFont).x) {
+        return;  // as the window system laid the template out
+    }
+    PlaceControls(units);
+    RECT window;
+    RECT client;
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &client);
+    SetWindowPos(dialog, nullptr, 0, 0,
+                 units.x.ToPixels(m_ClientUnits) + (window.right - window.left - client.right),
+                 window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 DpiLayout::Units DpiLayout::UnitsOf(HWND dialog, HFONT font) {
@@ -45,11 +70,16 @@ DpiLayout::Units DpiLayout::UnitsOf(HWND dialog, HFONT font) {
     GetTextExtentPoint32A(dc, kAlphabet, static_cast<int>(sizeof kAlphabet - 1), &alphabet);
     SelectObject(dc, old);
     ReleaseDC(dialog, dc);
-    return Units{(alphabet.cx / 26 + 1) / 2, metrics.tmHeight};
+    return Units{UnitsAcross{(alphabet.cx / 26 + 1) / 2, 4}, metrics.tmHeight};
+}
+
+DpiLayout::Units DpiLayout::UnitsFor(HWND dialog, HFONT font, UINT dpi) const {
+    Units units = UnitsOf(dialog, font);
+    units.x = WidenForLabels(units.x, m_ClientUnits, LabelRooms(dialog, font, dpi, m_Labels));
+    return units;
 }
 
 void DpiLayout::TakeTemplatePlaces(HWND dialog) {
-    m_HaveTemplatePlaces = true;
     m_FirstFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     if (!m_FirstFont || !GetObjectA(m_FirstFont, sizeof m_FirstLogFont, &m_FirstLogFont)) {
         m_FirstFont = nullptr;
@@ -59,13 +89,27 @@ void DpiLayout::TakeTemplatePlaces(HWND dialog) {
     // The units the window system laid the template out in.
     RECT mapped{0, 0, 4, 8};
     MapDialogRect(dialog, &mapped);
-    const Units units{mapped.right, mapped.bottom};
+    const UnitsAcross across{mapped.right, 4};
+    RECT client;
+    GetClientRect(dialog, &client);
+    m_ClientUnits = across.ToUnits(client.right);
     for (HWND control = GetWindow(dialog, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
         const RECT r = PlaceOf(dialog, control);
-        m_Places.push_back(Place{control, ToUnits(r.left, units.x, 4), ToUnits(r.top, units.y, 8),
-                                 ToUnits(r.right - r.left, units.x, 4),
-                                 ToUnits(r.bottom - r.top, units.y, 8)});
+        m_Places.push_back(Place{control, across.ToUnits(r.left), ToUnits(r.top, mapped.bottom, 8),
+                                 across.ToUnits(r.right - r.left),
+                                 ToUnits(r.bottom - r.top, mapped.bottom, 8)});
+        TakeLabel(m_Places.back());
+    }
+}
+
+void DpiLayout::TakeLabel(const Place& place) {
+    char className[16] = "";
+    GetClassNameA(place.control, className, sizeof className);
+    DialogLabel label{DialogLabel::kStatic, TextOf(place.control), place.width};
+    if (IsLabel(className, static_cast<DWORD>(GetWindowLongA(place.control, GWL_STYLE)),
+                label.kind)) {
+        m_Labels.push_back(label);
     }
 }
 
@@ -88,9 +132,6 @@ CFont DpiLayout::FontFor(UINT dpi) const {
 }
 
 bool DpiLayout::SizeFor(HWND dialog, UINT dpi, SIZE& size) {
-    if (!m_HaveTemplatePlaces) {
-        TakeTemplatePlaces(dialog);
-    }
     if (!m_FirstFont || dpi == 0) {
         return false;
     }
@@ -98,22 +139,27 @@ bool DpiLayout::SizeFor(HWND dialog, UINT dpi, SIZE& size) {
     RECT client;
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
-    const Units now = UnitsOf(dialog, Shown(m_Font));
+    const Units now = UnitsFor(dialog, Shown(m_Font), m_Dpi);
     const CFont font = FontFor(dpi);
-    const Units then = UnitsOf(dialog, Shown(font));
-    size.cx = MulDiv(ToUnits(client.right, now.x, 4), then.x, 4) +
-              (window.right - window.left - client.right);
+    const Units then = UnitsFor(dialog, Shown(font), dpi);
+    size.cx =
+        then.x.ToPixels(now.x.ToUnits(client.right)) + (window.right - window.left - client.right);
     size.cy = MulDiv(ToUnits(client.bottom, now.y, 8), then.y, 8) +
               (window.bottom - window.top - client.bottom);
     return true;
 }
 
+void DpiLayout::PlaceControls(const Units& units) const {
+    // Places and sizes are mapped each on their own, as the template's.
+    for (const Place& p : m_Places) {
+        MoveWindow(p.control, units.x.ToPixels(p.x), MulDiv(p.y, units.y, 8),
+                   units.x.ToPixels(p.width), MulDiv(p.height, units.y, 8), FALSE);
+    }
+}
+
 void DpiLayout::Apply(HWND dialog, UINT dpi, const RECT& suggested) {
     if (dpi == 0) {
         return;
-    }
-    if (!m_HaveTemplatePlaces) {
-        TakeTemplatePlaces(dialog);
     }
     m_Dpi = dpi;
     if (m_FirstFont) {
@@ -121,12 +167,7 @@ void DpiLayout::Apply(HWND dialog, UINT dpi, const RECT& suggested) {
         CFont font = FontFor(dpi);
         SetFontOfEveryControl(dialog, Shown(font));
         m_Font = std::move(font);
-        // Places and sizes are mapped each on their own, as the template's.
-        const Units units = UnitsOf(dialog, Shown(m_Font));
-        for (const Place& p : m_Places) {
-            MoveWindow(p.control, MulDiv(p.x, units.x, 4), MulDiv(p.y, units.y, 8),
-                       MulDiv(p.width, units.x, 4), MulDiv(p.height, units.y, 8), FALSE);
-        }
+        PlaceControls(UnitsFor(dialog, Shown(m_Font), dpi));
     }
     SetWindowPos(dialog, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,6 +1,10 @@
 #include "platform/win32/template_frame.h"
 
 #include <cstring>
+#include <vector>
+
+#include "platform/win32/template_labels.h"
+#include "platform/win32/window_dpi.h"
 
 namespace {
 
@@ -52,6 +56,14 @@ bool TemplateWindowRect(HINSTANCE module, int templateId, HWND sameFontDialog, R
     }
     rect = RECT{0, 0, header.cx, header.cy};
     MapDialogRect(sameFontDialog, &rect);
+    // As the dialog widens for its labels (dpi_layout.h).
+    RECT unit{0, 0, 4, 8};
+    MapDialogRect(sameFontDialog, &unit);
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(sameFontDialog, WM_GETFONT, 0, 0));
+    const std::vector<LabelRoom> rooms =
+        LabelRooms(sameFontDialog, font, WindowDpi(sameFontDialog),
+                   TemplateLabels(bytes, SizeofResource(module, resource)));
+    rect.right = WidenForLabels(UnitsAcross{unit.right, 4}, header.cx, rooms).ToPixels(header.cx);
     // The dialog manager gives a modal frame its extended style.
     if (header.style & DS_MODALFRAME) {
         header.exStyle |= WS_EX_DLGMODALFRAME;

@@ -65,5 +65,29 @@ class Figures(unittest.TestCase):
         ], lines)
 
 
+class ExitTiming(unittest.TestCase):
+    """Only a seed in exit mode that Wine's server killed as it ended runs again."""
+
+    def test_runs_again(self):
+        killed, crashed = (-9, "crash", 2.0, ""), (5, "crash", 2.0, "")
+        cases = [
+            (10, [killed, (77, "pass", 3.0, "")], 2, "pass"),  # exit mode, killed: once more
+            (10, [killed, killed], 2, "crash"),                 # killed again: it stands
+            (10, [crashed], 1, "crash"),                        # any other crash stands
+            (7, [killed], 1, "crash"),                          # not in exit mode: no mark
+        ]
+        original = run_seeds.run_seed_once
+        try:
+            for seed, outcomes, runs, outcome in cases:
+                with self.subTest(seed=seed, outcomes=outcomes):
+                    given = list(outcomes)
+                    run_seeds.run_seed_once = lambda *_: given.pop(0)
+                    self.assertEqual(outcome, run_seeds.run_seed(None, None, None, seed, 12,
+                                                                 False)[0])
+                    self.assertEqual(runs, len(outcomes) - len(given))
+        finally:
+            run_seeds.run_seed_once = original
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "exports/module_state.h"
 #include "platform/desktop.h"
 #include "reports/cabrillo_header.h"
 

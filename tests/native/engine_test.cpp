@@ -26,6 +26,9 @@ protected:
     }
     ScratchDir m_Dir;
     FakeDesktop m_Desktop;
+    // The log's data, its lock held to the end of the statement.
+    ContestLog::Locked Data() { return ContestLog::Locked(m_Log); }
+
     ContestLog& m_Log = TheModule().m_Log;
     PassResults& m_Results = TheModule().m_Results;
 };
@@ -35,16 +38,16 @@ protected:
 TEST_F(Engine, ResetRebuildsRowsAndPassValues) {
     AddAsHost(QsoArgs());
     ResetAsHost(1, "N0CALL", OleDate(2019, 12, 14));
-    EXPECT_EQ(0u, m_Log.m_InfoLog.GetSize());
-    EXPECT_TRUE(m_Log.m_Bands.empty());
-    ASSERT_EQ(6u, m_Log.m_BandRows.size());
+    EXPECT_EQ(0u, Data()->m_InfoLog.GetSize());
+    EXPECT_TRUE(Data()->m_Bands.empty());
+    ASSERT_EQ(6u, Data()->m_BandRows.size());
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ((std::vector<std::string>{bands[i], "-", "-", "-", "-"}), m_Log.m_BandRows[i]);
+        EXPECT_EQ((std::vector<std::string>{bands[i], "-", "-", "-", "-"}), Data()->m_BandRows[i]);
     }
-    EXPECT_EQ(1, m_Log.m_ReportMode);
-    EXPECT_EQ("N0CALL", m_Log.m_Contestant);
-    EXPECT_EQ("2019", m_Log.m_ContestYear);
+    EXPECT_EQ(1, Data()->m_ReportMode);
+    EXPECT_EQ("N0CALL", Data()->m_Contestant);
+    EXPECT_EQ("2019", Data()->m_ContestYear);
 }
 
 TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
@@ -52,8 +55,8 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     q.freqHz = 28012999;
     q.time = COleDateTime(41622.25, COleDateTime::invalid);
     ASSERT_EQ(1, AddAsHost(q));
-    ASSERT_EQ(1u, m_Log.m_InfoLog.GetSize());
-    const CInfo& r = m_Log.m_InfoLog[0];
+    ASSERT_EQ(1u, Data()->m_InfoLog.GetSize());
+    const CInfo r = Data()->m_InfoLog[0];
     EXPECT_EQ("K1ABC", r.m_Call);
     EXPECT_EQ("K", r.m_Prefix);
     EXPECT_EQ("10m", r.m_Band);
@@ -68,8 +71,8 @@ TEST_F(Engine, StoredRecordCarriesTheHostsValues) {
     EXPECT_EQ(0, r.m_CodeError);
 
     ASSERT_EQ(1, AddAsHost(MakeQso("K1ABC", "CW", "K", "123")));
-    EXPECT_EQ("", m_Log.m_InfoLog[1].m_MultCode);
-    EXPECT_EQ(1, m_Log.m_InfoLog[1].m_CodeError);
+    EXPECT_EQ("", Data()->m_InfoLog[1].m_MultCode);
+    EXPECT_EQ(1, Data()->m_InfoLog[1].m_CodeError);
 }
 
 TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
@@ -90,22 +93,22 @@ TEST_F(Engine, RemovalTakesOnlyTheQsoOfTheSameSecond) {
     }
     other.nullTime = true;
     RemoveAsHost(other);
-    ASSERT_EQ(3u, m_Log.m_InfoLog.GetSize()) << "no QSO of another time is taken instead";
+    ASSERT_EQ(3u, Data()->m_InfoLog.GetSize()) << "no QSO of another time is taken instead";
 
     other.nullTime = false;
     other.time = COleDateTime(second.time.m_dt + 0.3 / 86400);  // logs keep whole seconds
     RemoveAsHost(other);
-    ASSERT_EQ(2u, m_Log.m_InfoLog.GetSize());
-    EXPECT_EQ(first.time, m_Log.m_InfoLog[0].m_Time);
-    EXPECT_EQ(third.time, m_Log.m_InfoLog[1].m_Time);
+    ASSERT_EQ(2u, Data()->m_InfoLog.GetSize());
+    EXPECT_EQ(first.time, Data()->m_InfoLog[0].m_Time);
+    EXPECT_EQ(third.time, Data()->m_InfoLog[1].m_Time);
 }
 
 TEST_F(Engine, BandsSortLargestKeyFirst) {
-    m_Log.m_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
-    GetResult(m_Log, m_Results, nullptr);
+    Data()->m_Bands = {"10m", "160m", "80m", "2m", "15m", "0123456789012345678901"};
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
     EXPECT_EQ(
         (std::vector<std::string>{"0123456789012345678901", "160m", "80m", "15m", "10m", "2m"}),
-        m_Log.m_Bands);
+        Data()->m_Bands);
     const std::string& text = m_Results.m_ResultText;
     EXPECT_LT(text.find("160m\t"), text.find("80m\t"));
     EXPECT_LT(text.find("80m\t"), text.find("10m\t"));
@@ -117,17 +120,17 @@ TEST_F(Engine, SummaryRebuildsTheWorkedListsPerMode) {
     AddAsHost(MakeQso("K1B", "SSB", "K", "CT"));
     AddAsHost(MakeQso("K1C", "CW", "K", "ma"));
     AddAsHost(MakeQso("VE3A", "CW", "VE", "XX"));  // refused code: counts nowhere
-    GetResult(m_Log, m_Results, nullptr);
-    EXPECT_EQ((std::vector<std::string>{"K", "DL"}), m_Log.m_WorkedDxcc[0].Items());
-    EXPECT_EQ((std::vector<std::string>{"K"}), m_Log.m_WorkedDxcc[1].Items());
-    EXPECT_EQ((std::vector<std::string>{"MA"}), m_Log.m_WorkedCodes[0].Items());
-    EXPECT_EQ((std::vector<std::string>{"CT"}), m_Log.m_WorkedCodes[1].Items());
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
+    EXPECT_EQ((std::vector<std::string>{"K", "DL"}), Data()->m_WorkedDxcc[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"K"}), Data()->m_WorkedDxcc[1].Items());
+    EXPECT_EQ((std::vector<std::string>{"MA"}), Data()->m_WorkedCodes[0].Items());
+    EXPECT_EQ((std::vector<std::string>{"CT"}), Data()->m_WorkedCodes[1].Items());
     EXPECT_EQ(14 * 5, m_Results.m_ClaimedScore);
 
     ResetAsHost();
-    EXPECT_EQ(2u, m_Log.m_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
-    GetResult(m_Log, m_Results, nullptr);
-    EXPECT_EQ(0u, m_Log.m_WorkedDxcc[0].GetSize());
+    EXPECT_EQ(2u, Data()->m_WorkedDxcc[0].GetSize()) << "the lists describe the last summary";
+    GetResult(m_Log, m_Results, m_Desktop, nullptr);
+    EXPECT_EQ(0u, Data()->m_WorkedDxcc[0].GetSize());
     EXPECT_EQ(0, m_Results.m_ClaimedScore);
 }
 

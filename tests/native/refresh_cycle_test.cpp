@@ -81,6 +81,10 @@ protected:
     ScratchDir m_Dir;
     ScriptedHost m_Host;
     RecordedView m_View;
+    std::vector<std::vector<std::string>> BandRows() {
+        return ContestLog::Locked(m_Log)->m_BandRows;
+    }
+
     ContestLog& m_Log = TheModule().m_Log;
     RefreshCycle m_Refresh{m_Log};
 };
@@ -95,9 +99,9 @@ TEST_F(Refresh, RowsShowTheLastQsoOfEachModeOnTheBand) {
     m_Refresh.Run(m_Host, m_View);
     const char* bands[] = {"160m", "80m", "40m", "20m", "15m"};
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(EmptyRow(bands[k]), m_Log.m_BandRows[k]);
+        EXPECT_EQ(EmptyRow(bands[k]), BandRows()[k]);
     }
-    EXPECT_EQ((Row{"10m", "14:05", "15:30", "TX", "   -"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "14:05", "15:30", "TX", "   -"}), BandRows()[5]);
     EXPECT_EQ("W5XYZ", m_Refresh.m_HostCall);
     EXPECT_EQ(5, m_Refresh.m_HostBand);
     EXPECT_EQ(0, m_Refresh.m_HostMode);
@@ -108,7 +112,7 @@ TEST_F(Refresh, LastQsoDecidesTheCodeEvenWhenEmpty) {
     Add("W5XYZ/MM", "SSB", "K", "XX", 14, 0);  // refused: no code
     m_Host.call = std::string("W5XYZ/MM");
     m_Refresh.Run(m_Host, m_View);
-    EXPECT_EQ((Row{"10m", "13:00", "14:00", "", "   -"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "13:00", "14:00", "", "   -"}), BandRows()[5]);
 }
 
 TEST_F(Refresh, ShortCallsignsLeaveEverythingAsItWas) {
@@ -117,8 +121,7 @@ TEST_F(Refresh, ShortCallsignsLeaveEverythingAsItWas) {
         m_Host.calls.clear();
         m_Refresh.Run(m_Host, m_View);
         EXPECT_EQ(call, m_Refresh.m_HostCall);
-        EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), m_Log.m_BandRows[5])
-            << "rows as the reset left them";
+        EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), BandRows()[5]) << "rows as the reset left them";
         EXPECT_EQ((std::vector<std::string>{"call"}), m_Host.calls);
         EXPECT_TRUE(m_View.shown.empty());
     }
@@ -156,7 +159,7 @@ TEST_F(Refresh, CaptionsFlagsAndRepaint) {
     expected = StatProvFlags{};
     expected[1073 - 1016] = 1;  // ON
     EXPECT_EQ(expected, m_View.flags);
-    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), BandRows()[5]);
 }
 
 TEST_F(Refresh, DxccCountIsZeroOffTheBands) {
@@ -177,14 +180,14 @@ TEST_F(Refresh, ClosedWindowsAreLeftAlone) {
     m_View.statProvOpen = false;
     m_Refresh.Run(m_Host, m_View);
     EXPECT_TRUE(m_View.shown.empty());
-    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "   -", "   -", "   -", "   -"}), BandRows()[5]);
 }
 
 TEST_F(Refresh, HostFailureEndsTheRefreshWhereItHappens) {
     m_Host.call = std::nullopt;
     m_Refresh.Run(m_Host, m_View);
     EXPECT_EQ("", m_Refresh.m_HostCall);
-    EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), m_Log.m_BandRows[5]);
+    EXPECT_EQ((Row{"10m", "-", "-", "-", "-"}), BandRows()[5]);
     EXPECT_TRUE(m_View.shown.empty());
 
     m_Host.call = std::string("W5XYZ");

@@ -167,7 +167,8 @@ namespace {
 
 // The summary text that the model's tally gives for the host's pass.
 std::string ModelSummary() {
-    const ContestLog& log = TheModule().m_Log;
+    ContestLog::Locked data(TheModule().m_Log);
+    const ContestLogData& log = *data;
     const Tally t = ModelTally(log.m_InfoLog, log.m_Bands);
     std::string text =
         StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
@@ -213,8 +214,8 @@ TEST(ScoreWalk, HostsPassesGiveTheModelsSummaryAndCallChecks) {
                 ResetAsHost();
             }
             const QsoArgs typed = RandomQso(rng);
-            const WalkAnswers a =
-                Walk(TheModule().m_Log.m_InfoLog, typed.call, typed.band, typed.mode, typed.prefix);
+            const WalkAnswers a = Walk(ContestLog::Locked(TheModule().m_Log)->m_InfoLog, typed.call,
+                                       typed.band, typed.mode, typed.prefix);
             const int expected = a.duplicate ? 0 : a.country ? 1 : 2;
             EXPECT_EQ(expected,
                       CheckAsHost(typed.call, typed.mode, typed.prefix, typed.band, typed.band));

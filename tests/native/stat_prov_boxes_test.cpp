@@ -4,6 +4,7 @@
 #include <map>
 
 #include "engine/exchange_rules.h"
+#include "engine/places.h"
 #include "windows/stat_prov_boxes.h"
 
 namespace {
@@ -35,6 +36,20 @@ TEST(StatProvBoxes, CaptionsRunInControlIdOrder) {
     for (const Case& c : cases) {
         EXPECT_STREQ(c.caption, kStatProvCaptions[c.id - 1016]) << c.id;
     }
+}
+
+// Every box of the window is the box of one place, and every box that a
+// place names is one of the window's.
+TEST(StatProvBoxes, EveryBoxIsOnePlacesBox) {
+    std::map<std::string, int> places;
+    for (const Place& place : kPlaces) {
+        ForEachBox(place, [&](const char* box) { ++places[box]; });
+    }
+    std::map<std::string, int> expected;
+    for (const char* caption : kStatProvCaptions) {
+        expected[caption] = 1;
+    }
+    EXPECT_EQ(expected, places);
 }
 
 TEST(StatProvBoxes, EveryAcceptedCodeLightsItsBox) {

@@ -191,10 +191,11 @@ TEST(StatusButtonLayout, ButtonFillsTheClientAreaLessItsMargin) {
 class StatusButtonSnapshot : public testing::Test {
 protected:
     void SetUp() override {
-        m_Log.m_WorkedDxcc[0].AddIfNew("DL");
-        m_Log.m_WorkedDxcc[1].AddIfNew("JA");
-        m_Log.m_WorkedDxcc[1].AddIfNew("VE");
-        m_Log.m_BandRows = RowsWorkedOnTenMetres();
+        ContestLog::Locked data(m_Log);
+        data->m_WorkedDxcc[0].AddIfNew("DL");
+        data->m_WorkedDxcc[1].AddIfNew("JA");
+        data->m_WorkedDxcc[1].AddIfNew("VE");
+        data->m_BandRows = RowsWorkedOnTenMetres();
     }
     ContestLog m_Log;
 };

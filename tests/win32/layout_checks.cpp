@@ -93,9 +93,8 @@ bool IsInk(COLORREF pixel) {
 }
 
 // Pixels of glyphs that the control's right edge cuts off: painted once more
-// twice as wide, the control shows them beyond its width. A static text that
-// wraps for want of room no longer wraps, which shows there too. Drawn at
-// the window's DPI, the text would stand `shift` pixels further right.
+// twice as wide, the control shows them beyond its width. Drawn at the
+// window's DPI, the text would stand `shift` pixels further right.
 int InkCutOff(HWND control, int shift) {
     RECT rect;
     GetWindowRect(control, &rect);
@@ -114,7 +113,31 @@ int InkCutOff(HWND control, int shift) {
     return cutOff;
 }
 
+int ClientWidth(HWND dialog) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    return client.right;
+}
+
+// The pixels that the window system maps this many dialog units to.
+int SystemWidth(HWND dialog, int units) {
+    RECT rect{0, 0, units, 0};
+    MapDialogRect(dialog, &rect);
+    return rect.right;
+}
+
 }  // namespace
+
+RECT MapTemplateRect(HWND dialog, int templateWidth, const RECT& units) {
+    RECT mapped = units;
+    MapDialogRect(dialog, &mapped);
+    const int client = ClientWidth(dialog);
+    if (client != SystemWidth(dialog, templateWidth)) {
+        mapped.left = MulDiv(units.left, client, templateWidth);
+        mapped.right = MulDiv(units.right, client, templateWidth);
+    }
+    return mapped;
+}
 
 bool Overlap(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -158,23 +181,44 @@ namespace {
 
 void ExpectEachTextFits(const std::vector<LaidOutText>& texts) {
     for (const LaidOutText& t : texts) {
-        // A push button centres its text: its cell must lie inside.
-        const int cutOff = t.kind == LaidOutText::kPushButton
-                               ? (t.ink.left < t.control.left || t.ink.right > t.control.right)
-                               : InkCutOff(t.window, t.shift);
+        // The window system wraps a static's text and cuts a check box's by its
+        // cell, and centres a push button's: each cell inside, no ink cut.
+        const int cutOff = t.kind == LaidOutText::kPushButton ? 0 : InkCutOff(t.window, t.shift);
         EXPECT_EQ(0, cutOff) << "\"" << t.text << "\" in " << Describe(t.control) << ", its cell "
                              << Describe(t.ink);
+        EXPECT_TRUE(t.ink.left >= t.control.left && t.ink.right <= t.control.right)
+            << "the cell of \"" << t.text << "\" at " << Describe(t.ink) << " in "
+            << Describe(t.control);
         EXPECT_LE(t.ink.bottom - t.ink.top, t.control.bottom - t.control.top) << t.text;
     }
     ExpectTextsApart(texts);
 }
 
+// Where the dialog is wider than the window system lays its template out,
+// some text's cell reaches past its control at the width mapped there.
+void ExpectWidenedForACutText(HWND dialog, const std::vector<LaidOutText>& texts,
+                              int templateWidth) {
+    const int client = ClientWidth(dialog);
+    const int system = SystemWidth(dialog, templateWidth);
+    int cut = 0;
+    for (const LaidOutText& t : texts) {
+        // A push button centres its text; the others start where they stand.
+        const int needed = t.kind == LaidOutText::kPushButton ? t.ink.right - t.ink.left
+                                                              : t.ink.right - t.control.left;
+        const int units = MulDiv(t.control.right - t.control.left, templateWidth, client);
+        cut += needed > SystemWidth(dialog, units);
+    }
+    EXPECT_TRUE(client == system || cut > 0)
+        << "widened to " << client << " pixels from " << system << " with no text cut there";
+}
+
 }  // namespace
 
-void ExpectTextsFitAndApart(HWND dialog, UINT dpi) {
+void ExpectTextsFitAndApart(HWND dialog, UINT dpi, int templateWidth) {
     const std::vector<LaidOutText> texts = LaidOutTexts(dialog, dpi);
     EXPECT_FALSE(texts.empty());
     ExpectEachTextFits(texts);
+    ExpectWidenedForACutText(dialog, texts, templateWidth);
 }
 
 namespace {

@@ -23,9 +23,11 @@ struct LaidOutText {
 // at this DPI draws its check boxes' boxes at 12 pixels per 96 DPI, plus one.
 std::vector<LaidOutText> LaidOutTexts(HWND dialog, UINT dpi);
 
-// Every text fits its control (no ink of it cut off), and no two texts
-// cells overlap.
-void ExpectTextsFitAndApart(HWND dialog, UINT dpi);
+// Every text fits its control (its cell inside, no ink of it cut off), and
+// no two texts' cells overlap. Where the dialog is wider than the window
+// system lays out its template, `templateWidth` units wide, some text's cell
+// would reach past its control there.
+void ExpectTextsFitAndApart(HWND dialog, UINT dpi, int templateWidth);
 // The same for texts drawn by the code at these cells.
 void ExpectTextsApart(const std::vector<LaidOutText>& texts);
 
@@ -41,6 +43,12 @@ inline constexpr UINT kScales[] = {96, 120, 144, 192};
 // Each new layout may be checked further by the caller.
 void ExpectLaidOutAgainForEachScale(HWND dialog, UINT dpi,
                                     const std::function<void(UINT scale)>& alsoCheck = {});
+
+// A template's x, y, width and height in dialog units as the dialog lays
+// them out, in client pixels, each on its own: as the window system maps
+// them, except across in a dialog widened for its labels: in proportion to
+// its client area, `templateWidth` units wide.
+RECT MapTemplateRect(HWND dialog, int templateWidth, const RECT& units);
 
 bool Overlap(const RECT& a, const RECT& b);
 std::string Describe(const RECT& rect);

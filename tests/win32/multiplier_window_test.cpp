@@ -159,9 +159,10 @@ protected:
 
     // The mode's worked list becomes these prefixes.
     void SetWorked(int mode, const std::vector<std::string>& prefixes) {
-        m_Log.m_WorkedDxcc[mode].RemoveAll();
+        ContestLog::Locked data(m_Log);
+        data->m_WorkedDxcc[mode].RemoveAll();
         for (const std::string& prefix : prefixes) {
-            m_Log.m_WorkedDxcc[mode].AddIfNew(prefix);
+            data->m_WorkedDxcc[mode].AddIfNew(prefix);
         }
     }
 
@@ -170,8 +171,9 @@ protected:
     void ShowOnlyTheHostsBand(int32_t band) {
         m_Host.m_HostCall = "VP2EXX/MM";
         m_Host.m_HostBand = band;
-        m_Log.m_BandRows.assign(6, {"", "", "", "", ""});
-        m_Log.m_BandRows[static_cast<std::size_t>(band)] = {"10m", "23:48", "09:15", "NWT", "   -"};
+        ContestLog::Locked data(m_Log);
+        data->m_BandRows.assign(6, {"", "", "", "", ""});
+        data->m_BandRows[static_cast<std::size_t>(band)] = {"10m", "23:48", "09:15", "NWT", "   -"};
     }
 
     ScratchDir m_Dir;
@@ -208,8 +210,8 @@ TEST_F(MultiplierWindow, IsATopMostResizableWindowFilledByTheOwnerDrawnButton) {
     HWND hwnd = window->GetSafeHwnd();
     EXPECT_EQ("Multiplier", WindowText(hwnd));
     ExpectStatusWindowFrame(hwnd, true);
-    ExpectDialogClientSize(hwnd, 242, 117);
-    ExpectControl(hwnd, IDC_INFO_BUTTON, "Button2", {2, 2, 238, 113}, BS_OWNERDRAW);
+    ExpectDialogClientSize({hwnd, 242}, 117);
+    ExpectControl({hwnd, 242}, IDC_INFO_BUTTON, "Button2", {2, 2, 238, 113}, BS_OWNERDRAW);
 }
 
 TEST_F(MultiplierWindow, ResizingRefitsTheButtonToTheClientArea) {
@@ -265,7 +267,7 @@ TEST_F(MultiplierWindow, BandBarLiesBehindTheRowOfTheHostsBand) {
     auto window = OpenForPixels();
     ASSERT_TRUE(window);
     m_Host.m_HostCall = "K1ABC";
-    m_Log.m_BandRows = RowsOfACallsign();
+    ContestLog::Locked(m_Log)->m_BandRows = RowsOfACallsign();
     for (int32_t band = -1; band <= 5; ++band) {
         SCOPED_TRACE(testing::Message() << "band " << band);
         m_Host.m_HostBand = band;
@@ -376,9 +378,12 @@ TEST_F(MultiplierWindow, Screenshots) {
     ASSERT_TRUE(window);
     m_Host.m_HostBand = 5;
     m_Host.m_HostMode = 0;
-    m_Log.m_BandRows = RowsOfACallsign();
-    for (const char* prefix : kPrefixes) {
-        m_Log.m_WorkedDxcc[0].AddIfNew(prefix);
+    {
+        ContestLog::Locked data(m_Log);
+        data->m_BandRows = RowsOfACallsign();
+        for (const char* prefix : kPrefixes) {
+            data->m_WorkedDxcc[0].AddIfNew(prefix);
+        }
     }
     m_Host.m_HostCall = "K1ABC";
     Repainted(*window);

@@ -44,7 +44,7 @@ TEST_F(SetupDialog, FirstRunOpensAtItsPlaceInTheFirstRunLayoutAndChoosesSsb) {
     ASSERT_NE(nullptr, window);
     ExpectOpenedAt(window, kSetupWindow, {nullptr, nullptr, kFirstRun, kFirstRun});
     ExpectStatusWindowFrame(window, false);
-    ExpectDialogClientSize(window, 151, 54);
+    ExpectDialogClientSize({window, 151}, 54);
     for (int id : {IDC_VIEW_STATE, IDC_VIEW_DXCC, IDC_MODE_CW, IDC_MODE_SSB}) {
         EXPECT_FALSE(setup.IsChecked(id)) << id;
     }
@@ -82,12 +82,12 @@ TEST_F(SetupDialog, OpensAtTheStoredPosition) {
 
 TEST_F(SetupDialog, HoldsItsBoxesAndLabels) {
     RunningSetup setup;
-    HWND window = setup.Window();
+    const DialogTemplate window{setup.Window(), 151};
     ExpectControl(window, IDC_VIEW_STATE, "Sate/Province", {72, 18, 60, 13}, BS_AUTOCHECKBOX);
     ExpectControl(window, IDC_VIEW_DXCC, "DXCC", {72, 32, 59, 13}, BS_AUTOCHECKBOX);
     ExpectControl(window, IDC_MODE_CW, "CW", {13, 20, 25, 10}, BS_AUTOCHECKBOX);
     ExpectControl(window, IDC_MODE_SSB, "SSB", {13, 34, 25, 10}, BS_AUTOCHECKBOX);
-    const std::vector<HWND> labels = StaticControls(window);
+    const std::vector<HWND> labels = StaticControls(window.dialog);
     ASSERT_EQ(2u, labels.size());
     EXPECT_EQ("View", WindowText(labels[0]));
     ExpectPlacedAt(window, labels[0], {91, 9, 18, 10});
@@ -99,7 +99,7 @@ TEST_F(SetupDialog, EveryLabelFitsAtTheWindowsScaleAndAtEachNewOne) {
     RunningSetup setup;
     // From a thread of its own: the dialog's thread may call the host here.
     RunOnOtherThread([&] {
-        ExpectTextsFitAndApart(setup.Window(), setup.Dialog().Dpi());
+        ExpectTextsFitAndApart(setup.Window(), setup.Dialog().Dpi(), 151);
         ExpectLaidOutAgainForEachScale(setup.Window(), setup.Dialog().Dpi());
     });
 }
@@ -260,6 +260,21 @@ TEST_F(SetupDialog, ACallCheckArmsTheRefreshForTheDelayItGives) {
         EXPECT_TRUE(PumpMessagesUntil([&] { return setup.Dialog().Arms() == arms; })) << delay;
     }
     EXPECT_EQ(arms, setup.Dialog().Arms());
+}
+
+// Other threads' requests are messages of the application's range: a
+// control's command that bears a request's number is no request.
+TEST_F(SetupDialog, RequestsAreNoControlCommands) {
+    RunningSetup setup;
+    ASSERT_TRUE(PumpMessagesUntil([&] { return setup.Published(); })) << "never published";
+    for (UINT request : {Setup_ARRL_10m::kRequestRefresh, Setup_ARRL_10m::kRequestClose}) {
+        PostMessageA(setup.Window(), WM_COMMAND, MAKEWPARAM(request, 0), 0);
+    }
+    PumpMessagesFor(300);
+    EXPECT_TRUE(setup.Published()) << "closed by a command";
+    EXPECT_EQ(std::vector<UINT>{300}, setup.Dialog().Arms()) << "armed by a command";
+    PostMessageA(setup.Window(), Setup_ARRL_10m::kRequestClose, 0, 0);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !setup.Published(); })) << "the request closes it";
 }
 
 TEST_F(SetupDialog, Screenshot) {

@@ -134,17 +134,18 @@ TEST_F(StatProvWindow, IsATopMostFixedWindowWithTheModulesIcon) {
     EXPECT_EQ("State/Prov", WindowText(hwnd));
     EXPECT_TRUE(IsWindowVisible(hwnd));
     ExpectStatusWindowFrame(hwnd, false);
-    ExpectDialogClientSize(hwnd, 201, 202);
+    ExpectDialogClientSize({hwnd, 201}, 202);
 }
 
 TEST_F(StatProvWindow, HoldsTheNinetySevenBoxesAtTheirPlaces) {
     auto window = OpenStatProv();
     ASSERT_TRUE(window);
     HWND hwnd = window->GetSafeHwnd();
+    const DialogTemplate dialog{hwnd, 201};
     std::vector<int> seen;
     for (const Cell& cell : kGrid) {
         SCOPED_TRACE(testing::Message() << cell.id << " " << cell.caption);
-        ExpectControl(hwnd, cell.id, cell.caption, BoxPlace(cell), BS_AUTOCHECKBOX);
+        ExpectControl(dialog, cell.id, cell.caption, BoxPlace(cell), BS_AUTOCHECKBOX);
         EXPECT_STREQ(kStatProvCaptions[cell.id - IDC_STAT_PROV_FIRST], cell.caption)
             << "the code's table agrees";
         seen.push_back(cell.id);
@@ -159,7 +160,7 @@ TEST_F(StatProvWindow, HoldsTheNinetySevenBoxesAtTheirPlaces) {
         const Label& label = kLabels[i];
         SCOPED_TRACE(label.text);
         EXPECT_EQ(label.text, WindowText(statics[i]));
-        ExpectPlacedAt(hwnd, statics[i], {label.x, label.y, label.width, 8});
+        ExpectPlacedAt(dialog, statics[i], {label.x, label.y, label.width, 8});
     }
 }
 
@@ -200,6 +201,6 @@ TEST_F(StatProvWindow, ControlsAndBackgroundTakeTheWindowsColours) {
 TEST_F(StatProvWindow, EveryLabelFitsAtTheWindowsScaleAndAtEachNewOne) {
     auto window = OpenStatProv();
     ASSERT_TRUE(window);
-    ExpectTextsFitAndApart(window->GetSafeHwnd(), window->Dpi());
+    ExpectTextsFitAndApart(window->GetSafeHwnd(), window->Dpi(), 201);
     ExpectLaidOutAgainForEachScale(window->GetSafeHwnd(), window->Dpi());
 }

@@ -7,6 +7,7 @@
 #include "platform/win32/module_instance.h"
 #include "resources/resource.h"
 #include "tests/common/scratch_dir.h"
+#include "tests/win32/layout_checks.h"
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
 #include "windows/window_placement.h"
@@ -85,30 +86,28 @@ void ExpectStatusWindowFrame(HWND window, bool resizable) {
     EXPECT_EQ(reinterpret_cast<LRESULT>(icon), SendAndPump(window, WM_GETICON, ICON_BIG, 0));
 }
 
-void ExpectDialogClientSize(HWND dialog, int width, int height) {
-    RECT expected{0, 0, width, height};
-    MapDialogRect(dialog, &expected);
+void ExpectDialogClientSize(const DialogTemplate& dialog, int height) {
+    RECT system{0, 0, dialog.width, height};
+    MapDialogRect(dialog.dialog, &system);
     RECT client;
-    GetClientRect(dialog, &client);
-    EXPECT_EQ(expected.right, client.right);
-    EXPECT_EQ(expected.bottom, client.bottom);
+    GetClientRect(dialog.dialog, &client);
+    EXPECT_LE(system.right, client.right);
+    EXPECT_EQ(system.bottom, client.bottom);
 }
 
-void ExpectPlacedAt(HWND dialog, HWND control, const DluRect& place) {
-    // Dialogs map a control's position and its size each on its own.
-    RECT origin{place.x, place.y, 0, 0};
-    RECT size{0, 0, place.width, place.height};
-    MapDialogRect(dialog, &origin);
-    MapDialogRect(dialog, &size);
-    const RECT actual = ClientRectOf(dialog, control);
-    EXPECT_EQ(origin.left, actual.left);
-    EXPECT_EQ(origin.top, actual.top);
-    EXPECT_EQ(size.right, actual.right - actual.left);
-    EXPECT_EQ(size.bottom, actual.bottom - actual.top);
+void ExpectPlacedAt(const DialogTemplate& dialog, HWND control, const DluRect& place) {
+    const RECT expected =
+        MapTemplateRect(dialog.dialog, dialog.width, {place.x, place.y, place.width, place.height});
+    const RECT actual = ClientRectOf(dialog.dialog, control);
+    EXPECT_EQ(expected.left, actual.left);
+    EXPECT_EQ(expected.top, actual.top);
+    EXPECT_EQ(expected.right, actual.right - actual.left);
+    EXPECT_EQ(expected.bottom, actual.bottom - actual.top);
 }
 
-void ExpectControl(HWND dialog, int id, const char* text, const DluRect& place, LONG type) {
-    HWND control = GetDlgItem(dialog, id);
+void ExpectControl(const DialogTemplate& dialog, int id, const char* text, const DluRect& place,
+                   LONG type) {
+    HWND control = GetDlgItem(dialog.dialog, id);
     ASSERT_NE(nullptr, control);
     EXPECT_EQ(text, WindowText(control));
     const LONG style = GetWindowLongA(control, GWL_STYLE);

@@ -35,16 +35,23 @@ void ExpectOpenedAt(HWND window, ModuleWindow which, const PositionCase& expecte
 
 // Caption, system menu, top-most, the module's icon; resizable or not.
 void ExpectStatusWindowFrame(HWND window, bool resizable);
-// The client area of a dialog template of this size in dialog units.
-void ExpectDialogClientSize(HWND dialog, int width, int height);
+// A dialog and its template's width in dialog units (MapTemplateRect).
+struct DialogTemplate {
+    HWND dialog;
+    int width;
+};
+// The client area of the template, this many units high; as wide as the
+// window system maps its width, or wider for the labels.
+void ExpectDialogClientSize(const DialogTemplate& dialog, int height);
 
 // A control's rectangle in dialog units.
 struct DluRect {
     int x, y, width, height;
 };
-void ExpectPlacedAt(HWND dialog, HWND control, const DluRect& place);
+void ExpectPlacedAt(const DialogTemplate& dialog, HWND control, const DluRect& place);
 // A button-class control with this text, button type and place.
-void ExpectControl(HWND dialog, int id, const char* text, const DluRect& place, LONG type);
+void ExpectControl(const DialogTemplate& dialog, int id, const char* text, const DluRect& place,
+                   LONG type);
 // The dialog's static texts in template order.
 std::vector<HWND> StaticControls(HWND dialog);
 

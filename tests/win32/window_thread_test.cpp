@@ -419,6 +419,9 @@ TEST_F(Unloading, ResetsOfThreeHostThreadsAtOnceOpenOneDialog) {
         thread.join();
     }
     ASSERT_TRUE(WaitForControlDialog());
+    // The first refresh asks the host on this thread: unloaded while that call
+    // waits for an answer, the window thread could not end by itself.
+    ASSERT_TRUE(AwaitCalls(host.Object(), "GetMode", 1)) << "no first refresh";
     PumpMessagesFor(500);
     int dialogs = 0;
     EnumWindows(CountControlDialog, reinterpret_cast<LPARAM>(&dialogs));

@@ -1,9 +1,9 @@
-// The desktop of builds without a window system: nothing is shown, every
-// dialog counts as cancelled and no window thread ever runs.
+#pragma once
+
 #include "platform/desktop.h"
 
-namespace {
-
+// The desktop of programs without a window system: nothing is shown, every
+// dialog counts as cancelled and no window thread ever runs.
 class NullDesktop : public Desktop {
 public:
     void ShowPlainMessage(const std::string&) override {}
@@ -14,10 +14,3 @@ public:
     void ArmRefreshTimer(unsigned) override {}
     std::optional<std::string> HostVersionText() override { return std::nullopt; }
 };
-
-}  // namespace
-
-Desktop& DefaultDesktop() {
-    static NullDesktop desktop;
-    return desktop;
-}

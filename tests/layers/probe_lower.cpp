@@ -1,0 +1,6 @@
+// A lower layer that reaches upward.
+int ProbeUpper();
+
+int ProbeLower() {
+    return ProbeUpper() + 1;
+}

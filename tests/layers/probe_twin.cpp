@@ -1,0 +1,4 @@
+// A second definition of a function of the upper layer.
+int ProbeTwin() {
+    return 3;
+}
