@@ -1,0 +1,2 @@
+#pragma once
+// Left out of the picture.

@@ -1,0 +1,2 @@
+#pragma once
+// A store that includes nothing.

@@ -1,0 +1,2 @@
+#pragma once
+// A summary that includes nothing either.
