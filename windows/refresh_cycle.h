@@ -56,6 +56,7 @@ public:
     // captions, the State/Province boxes and the DXCC button. Leaves off early
     // for a callsign of one or two characters, and where the host fails.
     void Run(HostLink& host, StatusView& view);
+    // Rewrites cells 1 to 4 of every band row for the callsign: CW time, SSB
     // time and location code of its last QSO on the band, "   -" where none.
     void FillBandRowsFor(const std::string& call);
 
