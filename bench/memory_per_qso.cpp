@@ -11,6 +11,8 @@
 #include "bench/synthetic_log.h"
 #include "exports/plugin_api.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr std::size_t kQsos = 100000;

@@ -13,6 +13,8 @@
 #include "exports/plugin_api.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 const std::vector<SyntheticQso>& LogOfSize(std::size_t count) {

@@ -15,7 +15,7 @@ struct SyntheticQso {
     std::string prefix;
     std::string exchRcvd;
     unsigned freqHz;
-    COleDateTime time;
+    platform::COleDateTime time;
 };
 
 std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count);

@@ -5,11 +5,13 @@
 #include "platform/desktop.h"
 #include "platform/text.h"
 
+namespace engine {
+
 namespace {
 
 bool SameBand(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b) {
-        if (ToLowerAscii(*a) != ToLowerAscii(*b)) {
+        if (platform::ToLowerAscii(*a) != platform::ToLowerAscii(*b)) {
             return false;
         }
     }
@@ -18,7 +20,7 @@ bool SameBand(const char* a, const char* b) {
 
 }  // namespace
 
-int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* mode,
+int CheckCall(ContestLog& log, platform::Desktop& desktop, const char* call, const char* mode,
               const char* prefix, const char* band, const char* refBand) {
     if (band && refBand && !SameBand(band, refBand)) {
         return kCallOtherBand;
@@ -33,3 +35,5 @@ int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* m
     return store.HasCountryInMode(HostText(mode), HostText(prefix)) ? kCallCountryWorked
                                                                     : kCallNewCountry;
 }
+
+}  // namespace engine

@@ -1,7 +1,12 @@
 #pragma once
 
-class ContestLog;
+namespace platform {
 class Desktop;
+}  // namespace platform
+
+namespace engine {
+
+class ContestLog;
 
 // Result codes of the call check.
 enum CallCheckResult {
@@ -14,8 +19,10 @@ enum CallCheckResult {
 // Answers how the callsign being entered stands against the store, and
 // restarts the status windows' refresh timer on the desktop. refBand may be
 // null.
-int CheckCall(ContestLog& log, Desktop& desktop, const char* call, const char* mode,
+int CheckCall(ContestLog& log, platform::Desktop& desktop, const char* call, const char* mode,
               const char* prefix, const char* band, const char* refBand);
 
 // The delay of the refresh after the last call check.
 constexpr unsigned kCallCheckRefreshMs = 330;
+
+}  // namespace engine

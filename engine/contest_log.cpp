@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+namespace engine {
+
 void ContestLog::Reset(const std::string& contestYear, const std::string& contestant,
                        int32_t reportMode) {
-    MutexLock lock(m_StoreLock);
+    platform::MutexLock lock(m_StoreLock);
     m_Data.m_ContestYear = contestYear;
     m_Data.m_InfoLog.RemoveAll();
     m_Data.m_Bands.clear();
@@ -17,8 +19,10 @@ void ContestLog::Reset(const std::string& contestYear, const std::string& contes
 }
 
 void ContestLog::EnterBand(const std::string& band) {
-    MutexLock lock(m_StoreLock);
+    platform::MutexLock lock(m_StoreLock);
     if (std::find(m_Data.m_Bands.begin(), m_Data.m_Bands.end(), band) == m_Data.m_Bands.end()) {
         m_Data.m_Bands.push_back(band);
     }
 }
+
+}  // namespace engine

@@ -7,6 +7,8 @@
 #include "engine/log_store.h"
 #include "platform/mutex.h"
 
+namespace engine {
+
 // What the contest log keeps: the QSO store, the bands, the band rows of the
 // status windows, the worked lists of the last summary and the values that
 // title the pass. Reached only through ContestLog::Locked.
@@ -72,6 +74,8 @@ public:
     void EnterBand(const std::string& band) EXCLUDES(m_StoreLock);
 
 private:
-    Mutex m_StoreLock;
+    platform::Mutex m_StoreLock;
     ContestLogData m_Data GUARDED_BY(m_StoreLock);
 };
+
+}  // namespace engine

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace engine {
+
 // The engine's own texts, as the host and the operator read them.
 
 inline constexpr char kSetName[] = "ARRL 10 Meter Contest (C)";
@@ -19,3 +21,5 @@ inline constexpr char kTailBadCode[] = "  Code State/Province is not acceptable 
 inline constexpr char kQsoTimeFormat[] = "%Y-%m-%d %H%M";
 inline constexpr char kYearFormat[] = "%Y";
 inline constexpr char kRowTimeFormat[] = "%H:%M";
+
+}  // namespace engine

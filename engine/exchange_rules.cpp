@@ -5,6 +5,8 @@
 #include <string_view>
 #include <unordered_set>
 
+namespace engine {
+
 namespace {
 
 // Looked up by hash; built as the module loads (see g_PlacesByName).
@@ -102,3 +104,5 @@ int IsValidExchange(const char* exchange, const char* prefix, int flag) {
     const StationRule& rule = RuleOf(pfx);
     return IsSerialNumber(exch, rule.fewestDigits) || rule.isLocationCode(exch, pfx) ? 1 : 0;
 }
+
+}  // namespace engine

@@ -2,6 +2,8 @@
 
 #include "engine/places.h"
 
+namespace engine {
+
 // The location codes that the exchange rules accept as they are sent, in
 // the order of the table of places, followed by a null end marker: each
 // place's code, or the older names under which the table lists it.
@@ -61,3 +63,5 @@ const char* RegionOfNumber(const char* code);
 // - any other: a serial number of one to four digits, an IARU region (a
 //   maritime mobile station), "HI" from "KH6" and "AK" from "KL7" or "KL".
 int IsValidExchange(const char* exchange, const char* prefix, int flag);
+
+}  // namespace engine

@@ -5,6 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace engine {
+
 // What an id table keeps beside a value when the caller needs nothing more.
 struct NoExtra {};
 
@@ -88,3 +90,5 @@ private:
     std::vector<uint32_t> m_FreeIds;
     uint32_t m_IdBound = 0;
 };
+
+}  // namespace engine

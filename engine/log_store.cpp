@@ -4,6 +4,8 @@
 
 #include "engine/engine_texts.h"
 
+namespace engine {
+
 const char* const kBandNames[kBandCount] = {"160m", "80m", "40m", "20m", "15m", "10m"};
 
 int ModeClass(const std::string& mode) {
@@ -132,3 +134,5 @@ void CWorkedList::RemoveAll() {
     m_Items.clear();
     m_Members.clear();
 }
+
+}  // namespace engine

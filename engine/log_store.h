@@ -11,6 +11,8 @@
 #include "engine/qso_kinds.h"
 #include "platform/ole_date_time.h"
 
+namespace engine {
+
 // One stored QSO.
 struct CInfo {
     std::string m_Call;
@@ -22,7 +24,7 @@ struct CInfo {
     std::string m_ExchRcvd;
     std::string m_ExchSent;
     std::string m_MultCode;  // the accepted location code, else empty
-    COleDateTime m_Time;
+    platform::COleDateTime m_Time;
     int32_t m_FreqKHz = 0;
     int32_t m_CodeError = 0;  // 1: the exchange should have been a location code and was not
 };
@@ -132,3 +134,5 @@ extern const char* const kBandNames[kBandCount];
 
 // Mode class: 0 for "CW", 1 for every other mode.
 int ModeClass(const std::string& mode);
+
+}  // namespace engine

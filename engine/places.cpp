@@ -2,6 +2,8 @@
 
 #include <unordered_map>
 
+namespace engine {
+
 namespace {
 
 using PlaceIndex = std::unordered_map<std::string_view, const Place*>;
@@ -27,3 +29,5 @@ const Place* PlaceNamed(std::string_view name) {
     const auto found = g_PlacesByName.find(name);
     return found == g_PlacesByName.end() ? nullptr : found->second;
 }
+
+}  // namespace engine

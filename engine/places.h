@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace engine {
+
 // The locations that the exchange names: every fact the module and the
 // sponsor's check know of a location code, in one table. The code table of
 // the exchange rules, the intake, the sponsor's lists, the State/Province
@@ -203,3 +205,5 @@ void ForEachBox(const Place& place, Fn fn) {
         ForEachName(place.boxes, fn);
     }
 }
+
+}  // namespace engine

@@ -8,6 +8,8 @@
 #include "engine/exchange_rules.h"
 #include "platform/text.h"
 
+namespace engine {
+
 namespace {
 
 // The error list, opened for appending for the length of one call. Other
@@ -81,7 +83,7 @@ const char* StationMultCode(const std::string& code, const std::string& call) {
 }  // namespace
 
 std::string NormaliseCode(const std::string& exchange) {
-    return TrimWhiteSpace(UpperCased(exchange));
+    return platform::TrimWhiteSpace(platform::UpperCased(exchange));
 }
 
 bool IsMaritimeMobile(const std::string& call) {
@@ -130,7 +132,7 @@ int RemoveQso(ContestLog& log, const QsoRecord& qso) {
     const CInfo* found = nullptr;
     store.ForEachOfCall(qso.call, [&](const CInfo& record) {
         if (record.m_Band == qso.band && record.m_Mode == qso.mode &&
-            SameSecond(record.m_Time, qso.qsoTime)) {
+            platform::SameSecond(record.m_Time, qso.qsoTime)) {
             found = &record;
         }
         return !found;
@@ -140,3 +142,5 @@ int RemoveQso(ContestLog& log, const QsoRecord& qso) {
     }
     return 1;
 }
+
+}  // namespace engine

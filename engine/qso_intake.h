@@ -4,6 +4,8 @@
 
 #include "engine/qso_record.h"
 
+namespace engine {
+
 class ContestLog;
 
 // Stores a 10 m QSO in a contest mode; lists refused or faulty QSOs in the
@@ -25,3 +27,5 @@ bool IsMaritimeMobile(const std::string& call);
 // Whether the received exchange must be a location code: stations of the US,
 // Canada and Mexico, and maritime-mobile calls.
 bool SendsLocationCode(const std::string& prefix, const std::string& call);
+
+}  // namespace engine

@@ -2,6 +2,8 @@
 
 #include "engine/log_store.h"
 
+namespace engine {
+
 std::size_t QsoKindHash::operator()(const QsoKind& kind) const {
     std::hash<std::string> hash;
     std::size_t h = kind.counts ? 1 : 0;
@@ -103,3 +105,5 @@ bool QsoKinds::HasCountryInMode(const std::string& mode, const std::string& pref
     return modeId != IdTable<std::string>::kNoId && prefixId != IdTable<std::string>::kNoId &&
            m_KindsOfCountry.count(CountryKey(modeId, prefixId)) != 0;
 }
+
+}  // namespace engine

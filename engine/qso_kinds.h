@@ -8,6 +8,8 @@
 
 #include "engine/id_table.h"
 
+namespace engine {
+
 // What the score takes from a stored QSO apart from its callsign. A log's
 // QSOs fall into few kinds: the same band, mode, country and location code.
 struct QsoKind {
@@ -85,3 +87,5 @@ private:
     // The number of kinds of each mode and prefix, by CountryKey.
     std::unordered_map<uint64_t, uint32_t> m_KindsOfCountry;
 };
+
+}  // namespace engine

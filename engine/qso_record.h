@@ -2,12 +2,14 @@
 
 #include "platform/ole_date_time.h"
 
+namespace engine {
+
 // The used positions of the host's QSO record, with every missing string read
 // as the empty string and a missing date-time as a null one.
 struct QsoRecord {
     const char* myCall = "";
     const char* call = "";
-    COleDateTime qsoTime{0.0, COleDateTime::null};
+    platform::COleDateTime qsoTime{0.0, platform::COleDateTime::null};
     unsigned int freqHz = 0;
     const char* mode = "";
     const char* rstSent = "";
@@ -22,3 +24,5 @@ struct QsoRecord {
 inline const char* HostText(const char* text) {
     return text ? text : "";
 }
+
+}  // namespace engine

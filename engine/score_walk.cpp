@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace engine {
+
 ScoreWalk::ScoreWalk(const CInfoLog& log, CWorkedList (&dxcc)[2], CWorkedList (&codes)[2])
     : m_Log(log),
       m_DxccLists(dxcc),
@@ -58,3 +60,5 @@ void ScoreWalk::Count(const KindFacts& kind, BandCounts& row) {
         ++m_CodeMults;
     }
 }
+
+}  // namespace engine

@@ -7,6 +7,8 @@
 
 #include "engine/log_store.h"
 
+namespace engine {
+
 // The counts of one band's row of the summary.
 struct BandCounts {
     int32_t qsos = 0;
@@ -45,3 +47,5 @@ private:
     int32_t m_DxccMults = 0;
     int32_t m_CodeMults = 0;
 };
+
+}  // namespace engine

@@ -5,6 +5,8 @@
 
 #include "platform/profile.h"
 
+namespace engine {
+
 int32_t ParseDecimal(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
@@ -28,13 +30,15 @@ int32_t ParseDecimal(const std::string& text) {
 }
 
 int32_t ReadSettingInt(const char* key) {
-    return ParseDecimal(ReadIniString(g_IniFile, g_IniSection, key, "", kIniBufSize));
+    return ParseDecimal(platform::ReadIniString(g_IniFile, g_IniSection, key, "", kIniBufSize));
 }
 
 void WriteSetting(const char* key, const std::string& value) {
-    WriteIniString(g_IniFile, g_IniSection, key, value.c_str());
+    platform::WriteIniString(g_IniFile, g_IniSection, key, value.c_str());
 }
 
 void WriteSettingInt(const char* key, int32_t value) {
     WriteSetting(key, std::to_string(value));
 }
+
+}  // namespace engine

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace engine {
+
 // The module's settings file, beside the host, and its one section.
 inline constexpr char g_IniFile[] = "Plugins\\ARRL-10M_CW_SSB.ini";
 inline constexpr char g_IniSection[] = "Settings";
@@ -18,3 +20,5 @@ int32_t ParseDecimal(const std::string& text);
 int32_t ReadSettingInt(const char* key);
 void WriteSetting(const char* key, const std::string& value);
 void WriteSettingInt(const char* key, int32_t value);
+
+}  // namespace engine

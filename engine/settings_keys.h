@@ -1,5 +1,7 @@
 #pragma once
 
+namespace engine {
+
 // Every key of the module's settings file (settings.h: "Plugins\ARRL-10M_CW_SSB.ini",
 // section "Settings"), one constant each, with who writes it and who reads
 // it. Stored files rely on these names: they never change. The shared
@@ -39,3 +41,5 @@ inline constexpr char kKeyStatX[] = "stat_x";
 inline constexpr char kKeyStatY[] = "stat_y";
 inline constexpr char kKeyDxccX[] = "dxcc_x";
 inline constexpr char kKeyDxccY[] = "dxcc_y";
+
+}  // namespace engine

@@ -6,6 +6,8 @@
 #include "windows/win32_desktop.h"
 #include "windows/window_thread.h"
 
+namespace exports {
+
 namespace {
 
 // The module's state. Its parts are made in this order as the DLL loads,
@@ -15,10 +17,10 @@ namespace {
 // a host thread (see g_PlacesByName in engine/places.cpp).
 class Module : public ModuleState {
 public:
-    Desktop& GetDesktop() override { return m_Desktop; }
+    platform::Desktop& GetDesktop() override { return m_Desktop; }
 
-    WindowThread m_WindowThread{m_Log};
-    Win32Desktop m_Desktop{m_WindowThread};
+    windows::WindowThread m_WindowThread{m_Log};
+    windows::Win32Desktop m_Desktop{m_WindowThread};
 };
 
 Module g_Module;
@@ -29,14 +31,16 @@ ModuleState& TheModule() {
     return g_Module;
 }
 
+}  // namespace exports
+
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
-        SetModuleInstance(instance);
+        platform::SetModuleInstance(instance);
         DisableThreadLibraryCalls(instance);
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         // Unloaded by FreeLibrary: the status windows close before the code
         // they run goes away. At process exit their thread is already gone.
-        g_Module.m_WindowThread.Close();
+        exports::g_Module.m_WindowThread.Close();
     }
     return TRUE;
 }

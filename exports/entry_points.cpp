@@ -10,6 +10,8 @@
 #include "exports/module_state.h"
 #include "reports/score_summary.h"
 
+namespace exports {
+
 namespace {
 
 template <typename Result, typename Body>
@@ -21,26 +23,29 @@ Result Guarded(Result fallback, Body body) noexcept {
     }
 }
 
-QsoRecord MakeQso(const char* myCall, const char* call, const COleDateTime* qsoTime,
-                  unsigned int freqHz, const char* mode, const char* rstSent, const char* rstRcvd,
-                  const char* exchSent, const char* exchRcvd, const char* prefix,
-                  const char* band) {
-    QsoRecord qso;
-    qso.myCall = HostText(myCall);
-    qso.call = HostText(call);
-    qso.qsoTime = COleDateTime::FromHost(qsoTime);
+engine::QsoRecord MakeQso(const char* myCall, const char* call,
+                          const platform::COleDateTime* qsoTime, unsigned int freqHz,
+                          const char* mode, const char* rstSent, const char* rstRcvd,
+                          const char* exchSent, const char* exchRcvd, const char* prefix,
+                          const char* band) {
+    engine::QsoRecord qso;
+    qso.myCall = engine::HostText(myCall);
+    qso.call = engine::HostText(call);
+    qso.qsoTime = platform::COleDateTime::FromHost(qsoTime);
     qso.freqHz = freqHz;
-    qso.mode = HostText(mode);
-    qso.rstSent = HostText(rstSent);
-    qso.rstRcvd = HostText(rstRcvd);
-    qso.exchSent = HostText(exchSent);
-    qso.exchRcvd = HostText(exchRcvd);
-    qso.prefix = HostText(prefix);
-    qso.band = HostText(band);
+    qso.mode = engine::HostText(mode);
+    qso.rstSent = engine::HostText(rstSent);
+    qso.rstRcvd = engine::HostText(rstRcvd);
+    qso.exchSent = engine::HostText(exchSent);
+    qso.exchRcvd = engine::HostText(exchRcvd);
+    qso.prefix = engine::HostText(prefix);
+    qso.band = engine::HostText(band);
     return qso;
 }
 
 }  // namespace
+
+}  // namespace exports
 
 extern "C" {
 
@@ -49,12 +54,12 @@ int PLUGIN_CALL GetNumberOfSets() {
 }
 
 const char* PLUGIN_CALL GetSetName(int set) {
-    return set == 0 ? kSetName : "";
+    return set == 0 ? engine::kSetName : "";
 }
 
 void PLUGIN_CALL SetupSet0() {
-    Guarded(0, [] {
-        TheModule().GetDesktop().ShowPlainMessage(kNoSetupText);
+    exports::Guarded(0, [] {
+        exports::TheModule().GetDesktop().ShowPlainMessage(engine::kNoSetupText);
         return 0;
     });
 }
@@ -65,7 +70,7 @@ int PLUGIN_CALL GetExchgCount0(const char*, const char*, const char*) {
 
 int PLUGIN_CALL IsValidExchg0(const char* exchange, const char*, const char* prefix, const char*,
                               int, int, int flag) {
-    return Guarded(0, [&] { return IsValidExchange(exchange, prefix, flag); });
+    return exports::Guarded(0, [&] { return engine::IsValidExchange(exchange, prefix, flag); });
 }
 
 int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const char* mode,
@@ -74,60 +79,64 @@ int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const c
                            int, int, int, double, double, const char*, const char*, const char*,
                            const char*, const char*, const char* band, const char* refBand, char*,
                            char*) {
-    return Guarded(static_cast<int>(kCallNewCountry), [&] {
-        ModuleState& module = TheModule();
-        return CheckCall(module.m_Log, module.GetDesktop(), call, mode, prefix, band, refBand);
+    return exports::Guarded(static_cast<int>(engine::kCallNewCountry), [&] {
+        exports::ModuleState& module = exports::TheModule();
+        return engine::CheckCall(module.m_Log, module.GetDesktop(), call, mode, prefix, band,
+                                 refBand);
     });
 }
 
-int PLUGIN_CALL AddData0(const char* myCall, const char* call, COleDateTime* qsoTime, COleDateTime*,
-                         COleDateTime*, COleDateTime*, unsigned int, unsigned int freqHz,
-                         const char* mode, const char* rstSent, const char* rstRcvd,
-                         const char* exchSent, const char* exchRcvd, const char*, const char*,
+int PLUGIN_CALL AddData0(const char* myCall, const char* call, platform::COleDateTime* qsoTime,
+                         platform::COleDateTime*, platform::COleDateTime*, platform::COleDateTime*,
+                         unsigned int, unsigned int freqHz, const char* mode, const char* rstSent,
+                         const char* rstRcvd, const char* exchSent, const char* exchRcvd,
                          const char*, const char*, const char*, const char*, const char*,
-                         const char*, const char*, const char* prefix, int, int, int, double,
-                         double, const char*, const char*, const char*, const char* band,
-                         const char*) {
-    return Guarded(0, [&] {
-        return AddQso(TheModule().m_Log, MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
-                                                 rstRcvd, exchSent, exchRcvd, prefix, band));
+                         const char*, const char*, const char*, const char*, const char* prefix,
+                         int, int, int, double, double, const char*, const char*, const char*,
+                         const char* band, const char*) {
+    return exports::Guarded(0, [&] {
+        return engine::AddQso(exports::TheModule().m_Log,
+                              exports::MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
+                                               rstRcvd, exchSent, exchRcvd, prefix, band));
     });
 }
 
-int PLUGIN_CALL RemoveData0(const char* myCall, const char* call, COleDateTime* qsoTime,
-                            COleDateTime*, COleDateTime*, COleDateTime*, unsigned int,
-                            unsigned int freqHz, const char* mode, const char* rstSent,
-                            const char* rstRcvd, const char* exchSent, const char* exchRcvd,
+int PLUGIN_CALL RemoveData0(const char* myCall, const char* call, platform::COleDateTime* qsoTime,
+                            platform::COleDateTime*, platform::COleDateTime*,
+                            platform::COleDateTime*, unsigned int, unsigned int freqHz,
+                            const char* mode, const char* rstSent, const char* rstRcvd,
+                            const char* exchSent, const char* exchRcvd, const char*, const char*,
                             const char*, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, const char* prefix,
-                            int, int, int, double, double, const char*, const char*, const char*,
-                            const char* band, const char*) {
-    return Guarded(1, [&] {
-        return RemoveQso(TheModule().m_Log, MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
-                                                    rstRcvd, exchSent, exchRcvd, prefix, band));
-    });
-}
-
-int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall, COleDateTime* date1,
-                            COleDateTime* date2, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, const char*,
-                            const char*, int, int, int, double, double, const char*, const char*,
+                            const char*, const char*, const char* prefix, int, int, int, double,
+                            double, const char*, const char*, const char*, const char* band,
                             const char*) {
-    return Guarded(1, [&] {
-        ResetRecord reset;
+    return exports::Guarded(1, [&] {
+        return engine::RemoveQso(exports::TheModule().m_Log,
+                                 exports::MakeQso(myCall, call, qsoTime, freqHz, mode, rstSent,
+                                                  rstRcvd, exchSent, exchRcvd, prefix, band));
+    });
+}
+
+int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall,
+                            platform::COleDateTime* date1, platform::COleDateTime* date2,
+                            const char*, const char*, const char*, const char*, const char*,
+                            const char*, const char*, const char*, const char*, const char*, int,
+                            int, int, double, double, const char*, const char*, const char*) {
+    return exports::Guarded(1, [&] {
+        exports::ResetRecord reset;
         reset.reportMode = reportMode;
-        reset.myCall = HostText(myCall);
-        reset.date1 = COleDateTime::FromHost(date1);
-        reset.date2 = COleDateTime::FromHost(date2);
-        ModuleState& module = TheModule();
-        return ResetStats(module.m_Log, module.m_Results, module.GetDesktop(), reset);
+        reset.myCall = engine::HostText(myCall);
+        reset.date1 = platform::COleDateTime::FromHost(date1);
+        reset.date2 = platform::COleDateTime::FromHost(date2);
+        exports::ModuleState& module = exports::TheModule();
+        return exports::ResetStats(module.m_Log, module.m_Results, module.GetDesktop(), reset);
     });
 }
 
 const char* PLUGIN_CALL GetResult0(int* resultFlag) {
-    return Guarded(static_cast<const char*>(""), [&] {
-        ModuleState& module = TheModule();
-        return GetResult(module.m_Log, module.m_Results, module.GetDesktop(), resultFlag);
+    return exports::Guarded(static_cast<const char*>(""), [&] {
+        exports::ModuleState& module = exports::TheModule();
+        return reports::GetResult(module.m_Log, module.m_Results, module.GetDesktop(), resultFlag);
     });
 }
 

@@ -4,6 +4,8 @@
 #include "platform/desktop.h"
 #include "reports/pass_results.h"
 
+namespace exports {
+
 // The module's state that the exported functions work on, and the desktop
 // that shows it, which the exports hand to the engine and the reports with
 // it. One is made as the module loads, before the host's first call, and
@@ -12,12 +14,12 @@
 // the DLL, module_state_native.cpp for native programs.
 class ModuleState {
 public:
-    ContestLog m_Log;
-    PassResults m_Results;
+    engine::ContestLog m_Log;
+    reports::PassResults m_Results;
 
     // The Win32 desktop in the DLL; in native programs the one a test
     // installed, else one that shows nothing.
-    virtual Desktop& GetDesktop() = 0;
+    virtual platform::Desktop& GetDesktop() = 0;
 
 protected:
     ModuleState() = default;
@@ -29,4 +31,6 @@ ModuleState& TheModule();
 
 // Native programs only: the desktop of the module's state from now on (a
 // test's or a fuzzer's); null goes back to the one that shows nothing.
-void SetDesktop(Desktop* desktop);
+void SetDesktop(platform::Desktop* desktop);
+
+}  // namespace exports

@@ -5,19 +5,21 @@
 #include "exports/module_state.h"
 #include "platform/null_desktop.h"
 
+namespace exports {
+
 namespace {
 
 class NativeModule : public ModuleState {
 public:
-    Desktop& GetDesktop() override {
-        Desktop* installed = m_Installed.load();
+    platform::Desktop& GetDesktop() override {
+        platform::Desktop* installed = m_Installed.load();
         return installed ? *installed : m_NullDesktop;
     }
-    void Install(Desktop* desktop) { m_Installed.store(desktop); }
+    void Install(platform::Desktop* desktop) { m_Installed.store(desktop); }
 
 private:
-    NullDesktop m_NullDesktop;
-    std::atomic<Desktop*> m_Installed{nullptr};
+    platform::NullDesktop m_NullDesktop;
+    std::atomic<platform::Desktop*> m_Installed{nullptr};
 };
 
 // Made before main and not at its first use (see g_PlacesByName in
@@ -30,6 +32,8 @@ ModuleState& TheModule() {
     return g_Module;
 }
 
-void SetDesktop(Desktop* desktop) {
+void SetDesktop(platform::Desktop* desktop) {
     g_Module.Install(desktop);
 }
+
+}  // namespace exports

@@ -3,7 +3,9 @@
 // The module's exported functions, with the host's argument lists. Positions
 // the module does not use keep their types but have no names.
 
+namespace platform {
 class COleDateTime;
+}  // namespace platform
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define PLUGIN_CALL __cdecl
@@ -27,29 +29,30 @@ int PLUGIN_CALL CheckCall0(const char* call, unsigned int, unsigned int, const c
                            const char*, const char*, const char* band, const char* refBand, char*,
                            char*);
 
-int PLUGIN_CALL AddData0(const char* myCall, const char* call, COleDateTime* qsoTime, COleDateTime*,
-                         COleDateTime*, COleDateTime*, unsigned int, unsigned int freqHz,
-                         const char* mode, const char* rstSent, const char* rstRcvd,
-                         const char* exchSent, const char* exchRcvd, const char*, const char*,
+int PLUGIN_CALL AddData0(const char* myCall, const char* call, platform::COleDateTime* qsoTime,
+                         platform::COleDateTime*, platform::COleDateTime*, platform::COleDateTime*,
+                         unsigned int, unsigned int freqHz, const char* mode, const char* rstSent,
+                         const char* rstRcvd, const char* exchSent, const char* exchRcvd,
                          const char*, const char*, const char*, const char*, const char*,
-                         const char*, const char*, const char* prefix, int, int, int, double,
-                         double, const char*, const char*, const char*, const char* band,
-                         const char*);
+                         const char*, const char*, const char*, const char*, const char* prefix,
+                         int, int, int, double, double, const char*, const char*, const char*,
+                         const char* band, const char*);
 
-int PLUGIN_CALL RemoveData0(const char* myCall, const char* call, COleDateTime* qsoTime,
-                            COleDateTime*, COleDateTime*, COleDateTime*, unsigned int,
-                            unsigned int freqHz, const char* mode, const char* rstSent,
-                            const char* rstRcvd, const char* exchSent, const char* exchRcvd,
+int PLUGIN_CALL RemoveData0(const char* myCall, const char* call, platform::COleDateTime* qsoTime,
+                            platform::COleDateTime*, platform::COleDateTime*,
+                            platform::COleDateTime*, unsigned int, unsigned int freqHz,
+                            const char* mode, const char* rstSent, const char* rstRcvd,
+                            const char* exchSent, const char* exchRcvd, const char*, const char*,
                             const char*, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, const char* prefix,
-                            int, int, int, double, double, const char*, const char*, const char*,
-                            const char* band, const char*);
-
-int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall, COleDateTime* date1,
-                            COleDateTime* date2, const char*, const char*, const char*, const char*,
-                            const char*, const char*, const char*, const char*, const char*,
-                            const char*, int, int, int, double, double, const char*, const char*,
+                            const char*, const char*, const char* prefix, int, int, int, double,
+                            double, const char*, const char*, const char*, const char* band,
                             const char*);
+
+int PLUGIN_CALL ResetStats0(const char*, int reportMode, const char* myCall,
+                            platform::COleDateTime* date1, platform::COleDateTime* date2,
+                            const char*, const char*, const char*, const char*, const char*,
+                            const char*, const char*, const char*, const char*, const char*, int,
+                            int, int, double, double, const char*, const char*, const char*);
 
 const char* PLUGIN_CALL GetResult0(int* resultFlag);
 

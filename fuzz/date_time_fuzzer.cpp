@@ -12,6 +12,8 @@
 #include "fuzz/fuzz_input.h"
 #include "platform/ole_date_time.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr long long kSecondsPerDay = 86400;

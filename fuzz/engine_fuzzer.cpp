@@ -15,6 +15,10 @@
 #include "fuzz/fuzz_desktop.h"
 #include "fuzz/fuzz_input.h"
 
+using namespace platform;
+using namespace engine;
+using namespace exports;
+
 namespace {
 
 // The module's log, as the host's calls leave it.

@@ -16,6 +16,11 @@
 #include "reports/cabrillo_texts.h"
 #include "reports/check_texts.h"
 
+using namespace platform;
+using namespace engine;
+using namespace reports;
+using namespace exports;
+
 namespace {
 
 // The module's log, as the host's calls leave it.

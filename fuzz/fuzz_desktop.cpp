@@ -1,5 +1,7 @@
 #include "fuzz/fuzz_desktop.h"
 
+using namespace reports;
+
 namespace {
 
 // The header values the operator may type over in the dialog.

@@ -10,16 +10,16 @@
 // The operator and the window system as the fuzz input plays them: the
 // header dialog is confirmed or cancelled, and confirmed with edited values,
 // as the next bytes say. The message box is answered and its text kept.
-class FuzzDesktop : public Desktop {
+class FuzzDesktop : public platform::Desktop {
 public:
-    explicit FuzzDesktop(FuzzInput& input) : m_Input(input) { SetDesktop(this); }
-    ~FuzzDesktop() override { SetDesktop(nullptr); }
+    explicit FuzzDesktop(FuzzInput& input) : m_Input(input) { exports::SetDesktop(this); }
+    ~FuzzDesktop() override { exports::SetDesktop(nullptr); }
 
     void ShowPlainMessage(const std::string&) override {}
     void ShowInfoMessage(const std::string& text, const std::string&) override {
         lastMessage = text;
     }
-    bool EditCabrilloHeader(CabrilloHeader& header) override;
+    bool EditCabrilloHeader(reports::CabrilloHeader& header) override;
     bool WindowThreadRunning() override { return false; }
     void StartWindowThread() override {}
     void ArmRefreshTimer(unsigned) override {}

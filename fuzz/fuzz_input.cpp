@@ -70,12 +70,13 @@ const char* FuzzInput::Text() {
     return m_Texts.back().c_str();
 }
 
-COleDateTime* FuzzInput::Date() {
+platform::COleDateTime* FuzzInput::Date() {
     if (Byte() == kNullDate) {
         return nullptr;
     }
     const double value = Double();
-    const auto status = static_cast<COleDateTime::DateTimeStatus>(static_cast<int8_t>(Byte()));
+    const auto status =
+        static_cast<platform::COleDateTime::DateTimeStatus>(static_cast<int8_t>(Byte()));
     m_Dates.emplace_back(value, status);
     return &m_Dates.back();
 }

@@ -27,7 +27,7 @@ public:
     // of the contest (see fuzz_input.cpp).
     const char* Text();
     // A host date-time: null, or raw value bits with any status.
-    COleDateTime* Date();
+    platform::COleDateTime* Date();
 
 private:
     std::string Bytes(std::size_t count);
@@ -36,5 +36,5 @@ private:
     std::size_t m_Size;
     std::size_t m_At = 0;
     std::deque<std::string> m_Texts;
-    std::deque<COleDateTime> m_Dates;
+    std::deque<platform::COleDateTime> m_Dates;
 };

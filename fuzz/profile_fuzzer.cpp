@@ -10,6 +10,8 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 
+using namespace platform;
+
 namespace {
 
 const char kFile[] = "Plugins\\fuzz.ini";

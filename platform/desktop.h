@@ -3,7 +3,11 @@
 #include <optional>
 #include <string>
 
+namespace reports {
 struct CabrilloHeader;
+}  // namespace reports
+
+namespace platform {
 
 // Everything the portable core asks of the window system and of the host
 // program's files. The module's state holds one and hands it to the engine
@@ -20,7 +24,7 @@ public:
     virtual void ShowInfoMessage(const std::string& text, const std::string& caption) = 0;
     // The modal Cabrillo header dialog on the calling thread; true when the
     // operator closed it with OK, the header then holding the edited values.
-    virtual bool EditCabrilloHeader(CabrilloHeader& header) = 0;
+    virtual bool EditCabrilloHeader(reports::CabrilloHeader& header) = 0;
 
     // The status windows' thread: whether its control dialog exists, starting
     // it, and restarting the dialog's one-shot refresh timer for this delay.
@@ -32,3 +36,5 @@ public:
     // line; empty when the program file or its version is not found.
     virtual std::optional<std::string> HostVersionText() = 0;
 };
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace platform {
+
 namespace {
 
 // a * b / c rounded to the nearest, halves away from zero, as MulDiv.
@@ -47,3 +49,5 @@ UnitsAcross WidenForLabels(UnitsAcross font, int clientUnits,
     }
     return UnitsAcross{client, clientUnits};
 }
+
+}  // namespace platform

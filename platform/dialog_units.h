@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace platform {
+
 // Dialog units across, in pixels, and how far a dialog widens them so that
 // its labels fit. Dialog templates measure in units of the dialog font's
 // average character width, while a check box's square keeps its size in
@@ -42,3 +44,5 @@ struct LabelRoom {
 // control keeps its place in proportion and the template's arrangement
 // stays.
 UnitsAcross WidenForLabels(UnitsAcross font, int clientUnits, const std::vector<LabelRoom>& labels);
+
+}  // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace platform {
+
 // The display scale as the window system gives it: dots per inch, 96 at 100 %.
 constexpr int kBaseDpi = 96;
 
@@ -11,3 +13,5 @@ constexpr int ScalePixels(int pixels, int dpi) {
     return static_cast<int>(product >= 0 ? (product + half) / kBaseDpi
                                          : -((-product + half) / kBaseDpi));
 }
+
+}  // namespace platform

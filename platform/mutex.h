@@ -4,6 +4,8 @@
 
 #include "platform/thread_annotations.h"
 
+namespace platform {
+
 // A mutex that Clang's thread-safety analysis knows as a lock: the module's
 // data names the Mutex that guards it (GUARDED_BY), and the analysis checks
 // every use. The standard library's own mutex carries no such annotations.
@@ -27,3 +29,5 @@ public:
 private:
     Mutex& m_Mutex;
 };
+
+}  // namespace platform

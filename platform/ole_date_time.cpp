@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace platform {
+
 const char kInvalidDateTimeText[] = "Invalid DateTime";
 
 namespace {
@@ -146,3 +148,5 @@ std::string COleDateTime::Format(const char* pattern) const {
     }
     return out;
 }
+
+}  // namespace platform

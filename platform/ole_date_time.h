@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+
 // The host's date-time value, laid out exactly as the host passes it: an OLE
 // Automation date (days since 1899-12-30, the time of day as the fraction) at
 // offset 0 and a 32-bit status at offset 8.
@@ -59,3 +61,5 @@ void OleDayToDate(long long day, int& year, int& month, int& dayOfMonth);
 bool SameSecond(const COleDateTime& a, const COleDateTime& b);
 
 extern const char kInvalidDateTimeText[];
+
+}  // namespace platform

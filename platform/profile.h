@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+namespace platform {
+
 // One-key access to initialisation (INI) files, with the observable rules of
 // the Windows private-profile functions: section and key names match without
 // regard to case; a missing file, section or key reads as the default; a value
@@ -20,3 +22,5 @@ std::string ReadWholeIniString(const char* file, const char* section, const char
 // Writes one key (a null value deletes it). False when the file could not be
 // written, for instance because its folder does not exist.
 bool WriteIniString(const char* file, const char* section, const char* key, const char* value);
+
+}  // namespace platform

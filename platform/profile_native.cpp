@@ -10,6 +10,8 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 
+namespace platform {
+
 namespace {
 
 Mutex g_ProfileLock;  // Windows serialises profile access; so do we.
@@ -240,3 +242,5 @@ bool WriteIniString(const char* file, const char* section, const char* key, cons
     // As on Windows, a write that changes nothing leaves the file alone.
     return after == before || Save(path, after, before.has_value());
 }
+
+}  // namespace platform

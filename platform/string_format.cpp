@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace platform {
+
 std::string StringPrintf(const char* format, ...) {
     va_list args;
     va_start(args, format);
@@ -25,3 +27,5 @@ std::string StringPrintf(const char* format, ...) {
     va_end(args);
     return out;
 }
+
+}  // namespace platform

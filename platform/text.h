@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace platform {
+
 // Byte-string helpers with the C locale's rules, whatever the process's locale.
 
 inline bool IsWhiteSpace(char c) {
@@ -61,3 +63,5 @@ inline std::string ReplaceAll(const std::string& text, const std::string& search
     result.append(text, from, std::string::npos);
     return result;
 }
+
+}  // namespace platform

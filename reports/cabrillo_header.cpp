@@ -4,6 +4,8 @@
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 
+namespace reports {
+
 const HeaderLine kCategoryLines[kCategoryLineCount] = {
     {"CATEGORY-OPERATOR: ", &CabrilloHeader::m_CategoryOperator},
     {"CATEGORY-ASSISTED: ", &CabrilloHeader::m_CategoryAssisted},
@@ -51,19 +53,19 @@ const char kSoapBoxKey[] = "SoapBox";
 const char kOperatorsKey[] = "Operators";
 
 std::string UnescapedSoapBox(const std::string& soapBox) {
-    return ReplaceAll(ReplaceAll(soapBox, kEscapedCr, "\r"), kEscapedLf, "\n");
+    return platform::ReplaceAll(platform::ReplaceAll(soapBox, kEscapedCr, "\r"), kEscapedLf, "\n");
 }
 
 }  // namespace
 
 std::string EscapedSoapBox(const std::string& soapBox) {
-    return ReplaceAll(ReplaceAll(soapBox, "\r", kEscapedCr), "\n", kEscapedLf);
+    return platform::ReplaceAll(platform::ReplaceAll(soapBox, "\r", kEscapedCr), "\n", kEscapedLf);
 }
 
 void LoadCabrilloHeader(CabrilloHeader& header, const std::string& path,
                         const std::string& myCall) {
     auto read = [&](const char* key, const std::string& fallback) {
-        return ReadWholeIniString(path.c_str(), kHeaderIniSection, key, fallback.c_str());
+        return platform::ReadWholeIniString(path.c_str(), kHeaderIniSection, key, fallback.c_str());
     };
     header.m_Callsign = myCall;
     header.m_Operators = read(kOperatorsKey, myCall);
@@ -90,16 +92,19 @@ void TakeConfirmedValues(CabrilloHeader& header, const CabrilloHeader& confirmed
     header = confirmed;
     header.m_Claimed = claimed;
     for (std::string CabrilloHeader::*category : kCategoryValues) {
-        header.*category = UpperCased(header.*category);
+        header.*category = platform::UpperCased(header.*category);
     }
 }
 
 void SaveCabrilloHeader(const CabrilloHeader& header, const std::string& path) {
     for (const SharedKey& k : kSharedKeys) {
         if (k.saved) {
-            WriteIniString(path.c_str(), kHeaderIniSection, k.key, (header.*k.member).c_str());
+            platform::WriteIniString(path.c_str(), kHeaderIniSection, k.key,
+                                     (header.*k.member).c_str());
         }
     }
-    WriteIniString(path.c_str(), kHeaderIniSection, kSoapBoxKey,
-                   EscapedSoapBox(header.m_SoapBox).c_str());
+    platform::WriteIniString(path.c_str(), kHeaderIniSection, kSoapBoxKey,
+                             EscapedSoapBox(header.m_SoapBox).c_str());
 }
+
+}  // namespace reports

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace reports {
+
 // The station and category values of a Cabrillo log's header: one value per
 // field of the header dialog.
 struct CabrilloHeader {
@@ -57,3 +59,5 @@ void SaveCabrilloHeader(const CabrilloHeader& header, const std::string& path);
 // The soapbox on one line, as the shared file keeps it: each carriage return
 // as "<CR>", each line feed as "<LF>".
 std::string EscapedSoapBox(const std::string& soapBox);
+
+}  // namespace reports

@@ -7,6 +7,8 @@
 #include "reports/fixed_width.h"
 #include "reports/whole_file.h"
 
+namespace reports {
+
 namespace {
 
 // The widths of the QSO line's columns.
@@ -20,20 +22,21 @@ constexpr std::size_t kCallWidth = 12;
 // pattern "%Y-%m-%d %H%M", written digit by digit: the pattern is not read
 // again for every line.
 // Its minute.
-int64_t TimeColumn(FixedWidthLine& line, const COleDateTime& time, LineDay& lastDay) {
+int64_t TimeColumn(FixedWidthLine& line, const platform::COleDateTime& time, LineDay& lastDay) {
     constexpr int64_t kMinutesPerDay = 24 * 60;
-    if (time.m_status == COleDateTime::null) {
+    if (time.m_status == platform::COleDateTime::null) {
         return QsoLineFacts::kNoMinute;
     }
     long long day = 0;
     long long second = 0;
-    if (time.m_status != COleDateTime::valid || !OleDateToDaySecond(time.m_dt, day, second)) {
-        line.Text(kInvalidDateTimeText);
+    if (time.m_status != platform::COleDateTime::valid ||
+        !platform::OleDateToDaySecond(time.m_dt, day, second)) {
+        line.Text(platform::kInvalidDateTimeText);
         return QsoLineFacts::kNoMinute;
     }
     if (day != lastDay.day) {
         lastDay.day = day;
-        OleDayToDate(day, lastDay.year, lastDay.month, lastDay.dayOfMonth);
+        platform::OleDayToDate(day, lastDay.year, lastDay.month, lastDay.dayOfMonth);
     }
     // Fields of a valid date: never negative, the year of four digits.
     line.Digits(static_cast<unsigned>(lastDay.year), 4);
@@ -104,13 +107,13 @@ std::string TagLines(const CabrilloHeader& header, const HeaderLine (&lines)[N])
 }  // namespace
 
 std::string CabrilloFileName(const std::string& myCall) {
-    const std::string name = TrimWhiteSpace(
+    const std::string name = platform::TrimWhiteSpace(
         CCabrilloLog::ReplaceAll(CCabrilloLog::ReplaceAll(myCall, "/", "_"), "\\", "_"));
     return name.empty() ? kDefaultFileName : name;
 }
 
-int CCabrilloLog::EditCabrilloHeader(Desktop& desktop, const std::string& myCall,
-                                     const COleDateTime&, const COleDateTime&) {
+int CCabrilloLog::EditCabrilloHeader(platform::Desktop& desktop, const std::string& myCall,
+                                     const platform::COleDateTime&, const platform::COleDateTime&) {
     const std::string path = m_Folder + kHeaderIniName;
     m_FileName = CabrilloFileName(myCall);
     LoadCabrilloHeader(*this, path, myCall);
@@ -136,8 +139,9 @@ void CCabrilloLog::PrepareSoapBoxForLog() {
 }
 
 QsoLineFacts CCabrilloLog::AddQsoLine(std::string_view call, int32_t freqKHz,
-                                      std::string_view modeText, const COleDateTime& qsoTime,
-                                      std::string_view, std::string_view exchSent, std::string_view,
+                                      std::string_view modeText,
+                                      const platform::COleDateTime& qsoTime, std::string_view,
+                                      std::string_view exchSent, std::string_view,
                                       std::string_view exchRcvd) {
     const std::string_view report = modeText == "CW" ? kQsoReportCw : kQsoReportPhone;
     FixedWidthLine line(m_QsoLines);
@@ -182,3 +186,5 @@ std::string CCabrilloLog::WriteLog(int32_t claimedScore,
     }
     return (written ? kFileProduced : kFileNotProduced) + name;
 }
+
+}  // namespace reports

@@ -12,6 +12,8 @@
 #include "platform/text.h"
 #include "reports/cabrillo_header.h"
 
+namespace reports {
+
 // A day of the host's count with its calendar date: a log's QSO lines mostly
 // share their day with the line before, which need not work it out again.
 struct LineDay {
@@ -38,13 +40,14 @@ public:
     // Fills the header from the callsign, the shared settings file and the
     // constants, and lets the operator confirm it in the desktop's header
     // dialog. 1 when confirmed (values then saved to the shared file), else 0.
-    int EditCabrilloHeader(Desktop& desktop, const std::string& myCall, const COleDateTime& date1,
-                           const COleDateTime& date2);
+    int EditCabrilloHeader(platform::Desktop& desktop, const std::string& myCall,
+                           const platform::COleDateTime& date1,
+                           const platform::COleDateTime& date2);
 
     // Formats one QSO as a line of the log and appends it to the lines kept;
     // tells what the line shows that the check beside the log reads again.
     QsoLineFacts AddQsoLine(std::string_view call, int32_t freqKHz, std::string_view modeText,
-                            const COleDateTime& qsoTime, std::string_view rstSent,
+                            const platform::COleDateTime& qsoTime, std::string_view rstSent,
                             std::string_view exchSent, std::string_view rstRcvd,
                             std::string_view exchRcvd);
 
@@ -58,7 +61,7 @@ public:
     // never searched again.
     static std::string ReplaceAll(const std::string& text, const std::string& search,
                                   const std::string& replacement) {
-        return ::ReplaceAll(text, search, replacement);
+        return platform::ReplaceAll(text, search, replacement);
     }
 
     std::string m_Folder;  // prefix of the settings file's and the log's paths; empty
@@ -74,3 +77,5 @@ private:
 // The log's base name: the callsign with slashes and back-slashes made
 // underscores and white space trimmed; "WENDA" when nothing is left.
 std::string CabrilloFileName(const std::string& myCall);
+
+}  // namespace reports

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace reports {
+
 // The Cabrillo log's own texts: the shared header settings, the file's
 // lines and the messages the operator sees.
 
@@ -31,3 +33,5 @@ inline constexpr char kQsoReportPhone[] = "59  ";
 inline constexpr char kEndOfLog[] = "END-OF-LOG:\r\n";
 
 inline constexpr char kCreatedBy[] = "CREATED-BY: Vexo ";
+
+}  // namespace reports

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace reports {
+
 // The texts of the check beside the Cabrillo log, as the operator reads them
 // in a plain editor: lines of at most 80 columns.
 
@@ -82,3 +84,5 @@ inline constexpr char kCheckClosing[] =
     "them beside this one and removes busted calls and QSOs not in the other\r\n"
     "station's log. Cross-mode rules, frequency limits and penalties are left\r\n"
     "out.\r\n";
+
+}  // namespace reports

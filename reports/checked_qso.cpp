@@ -7,10 +7,12 @@
 #include "platform/text.h"
 #include "reports/sponsor_rules.h"
 
+namespace reports {
+
 bool BrokenField(std::string_view field) {
     const auto control = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    const auto first = std::find_if_not(field.begin(), field.end(), IsWhiteSpace);
-    const auto last = std::find_if_not(field.rbegin(), field.rend(), IsWhiteSpace).base();
+    const auto first = std::find_if_not(field.begin(), field.end(), platform::IsWhiteSpace);
+    const auto last = std::find_if_not(field.rbegin(), field.rend(), platform::IsWhiteSpace).base();
     return first >= last || std::any_of(first, last, control);
 }
 
@@ -19,14 +21,14 @@ namespace {
 // The code a station sent, as the sponsor reads it: a maritime-mobile
 // station's region may come as its number alone.
 std::string SentCode(const std::string& exchange, bool maritime) {
-    const std::string code = NormaliseCode(exchange);
-    const char* region = maritime ? RegionOfNumber(code.c_str()) : nullptr;
+    const std::string code = engine::NormaliseCode(exchange);
+    const char* region = maritime ? engine::RegionOfNumber(code.c_str()) : nullptr;
     return region ? region : code;
 }
 
 // Only an empty field, or a line whose fields held a blank or a control
 // character, can have a broken field: most lines are passed at that.
-bool AnyBrokenField(const CInfo& r, const QsoLineFacts& line) {
+bool AnyBrokenField(const engine::CInfo& r, const QsoLineFacts& line) {
     const bool maybe =
         line.fieldWithBlank || r.m_Call.empty() || r.m_ExchSent.empty() || r.m_ExchRcvd.empty();
     return maybe &&
@@ -48,7 +50,7 @@ bool Same(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-CheckedLogBuilder::CheckedLogBuilder(const CInfoLog& store) noexcept : m_Store(store) {
+CheckedLogBuilder::CheckedLogBuilder(const engine::CInfoLog& store) noexcept : m_Store(store) {
     try {
         m_Log.qsos.reserve(store.GetSize());
     } catch (...) {
@@ -65,8 +67,8 @@ void CheckedLogBuilder::Add(std::size_t i, std::size_t lineStart,
         return;
     }
     try {
-        const CInfo& r = m_Store[i];
-        const CInfoLog::Key& key = m_Store.Keys()[i];
+        const engine::CInfo& r = m_Store[i];
+        const engine::CInfoLog::Key& key = m_Store.Keys()[i];
         const int64_t minute = line.minute;
         if (minute == CheckedQso::kNoMinute) {
             ++m_Log.untimed;
@@ -90,10 +92,10 @@ std::optional<CheckedLog> CheckedLogBuilder::Take() noexcept {
     return std::move(m_Log);
 }
 
-inline uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId) {
-    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+inline uint32_t CheckedLogBuilder::SourceOf(const engine::CInfo& record, uint32_t kindId) {
+    const engine::KindFacts& kind = m_Store.Kinds().Facts(kindId);
     const std::string& code = kind.Texts().code;
-    const bool maritime = IsMaritimeMobile(record.m_Call);
+    const bool maritime = engine::IsMaritimeMobile(record.m_Call);
     const std::string& sent = record.m_ExchRcvd;
     const bool sentAsKept = !code.empty() && Same(sent, code);
     if (kindId < m_KindSources.size() && !maritime && (code.empty() || sentAsKept) &&
@@ -103,9 +105,9 @@ inline uint32_t CheckedLogBuilder::SourceOf(const CInfo& record, uint32_t kindId
     return NewOrOtherSource(record, kindId, maritime, sentAsKept);
 }
 
-uint32_t CheckedLogBuilder::NewOrOtherSource(const CInfo& record, uint32_t kindId, bool maritime,
-                                             bool sentAsKept) {
-    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+uint32_t CheckedLogBuilder::NewOrOtherSource(const engine::CInfo& record, uint32_t kindId,
+                                             bool maritime, bool sentAsKept) {
+    const engine::KindFacts& kind = m_Store.Kinds().Facts(kindId);
     const std::string& code = kind.Texts().code;
     const std::string& sent = record.m_ExchRcvd;
     if (kindId >= m_KindSources.size()) {
@@ -125,7 +127,7 @@ uint32_t CheckedLogBuilder::NewOrOtherSource(const CInfo& record, uint32_t kindI
 }
 
 uint32_t CheckedLogBuilder::OtherSource(uint32_t kindId, const std::string& sent, bool maritime) {
-    const KindFacts& kind = m_Store.Kinds().Facts(kindId);
+    const engine::KindFacts& kind = m_Store.Kinds().Facts(kindId);
     const std::string read = kind.Texts().code.empty() ? std::string() : SentCode(sent, maritime);
     const auto found = m_OtherSources.find({kindId, read, maritime});
     if (found != m_OtherSources.end()) {
@@ -136,9 +138,9 @@ uint32_t CheckedLogBuilder::OtherSource(uint32_t kindId, const std::string& sent
     return source;
 }
 
-uint32_t CheckedLogBuilder::NewSource(const KindFacts& kind, const std::string& sent,
+uint32_t CheckedLogBuilder::NewSource(const engine::KindFacts& kind, const std::string& sent,
                                       bool maritime) {
-    const QsoKind& texts = kind.Texts();
+    const engine::QsoKind& texts = kind.Texts();
     const bool coded = !texts.code.empty();
     // A maritime-mobile station sends its region, whatever its country.
     m_Log.sources.push_back({kind.modeClass, texts.prefix, texts.code, sent, maritime,
@@ -146,3 +148,5 @@ uint32_t CheckedLogBuilder::NewSource(const KindFacts& kind, const std::string& 
                              coded && !maritime && IsAnotherCountrysCode(texts.prefix, sent)});
     return static_cast<uint32_t>(m_Log.sources.size() - 1);
 }
+
+}  // namespace reports

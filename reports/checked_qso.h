@@ -12,6 +12,8 @@
 #include "engine/log_store.h"
 #include "reports/cabrillo_log.h"
 
+namespace reports {
+
 // What decides a QSO's multipliers, by the module's rules and the sponsor's.
 // A log's QSOs come from few of these.
 struct QsoSource {
@@ -68,7 +70,7 @@ bool BrokenField(std::string_view field);
 // again.
 class CheckedLogBuilder {
 public:
-    explicit CheckedLogBuilder(const CInfoLog& store) noexcept;
+    explicit CheckedLogBuilder(const engine::CInfoLog& store) noexcept;
     CheckedLogBuilder(const CheckedLogBuilder&) = delete;
     CheckedLogBuilder& operator=(const CheckedLogBuilder&) = delete;
 
@@ -80,12 +82,13 @@ public:
     std::optional<CheckedLog> Take() noexcept;
 
 private:
-    uint32_t SourceOf(const CInfo& record, uint32_t kind);
-    uint32_t NewOrOtherSource(const CInfo& record, uint32_t kind, bool maritime, bool sentAsKept);
+    uint32_t SourceOf(const engine::CInfo& record, uint32_t kind);
+    uint32_t NewOrOtherSource(const engine::CInfo& record, uint32_t kind, bool maritime,
+                              bool sentAsKept);
     uint32_t OtherSource(uint32_t kind, const std::string& sent, bool maritime);
-    uint32_t NewSource(const KindFacts& kind, const std::string& sent, bool maritime);
+    uint32_t NewSource(const engine::KindFacts& kind, const std::string& sent, bool maritime);
 
-    const CInfoLog& m_Store;
+    const engine::CInfoLog& m_Store;
     CheckedLog m_Log;
     bool m_Failed = false;
     // Most QSOs of a kind sent its code as the module keeps it, from no
@@ -102,3 +105,5 @@ private:
     std::vector<KindSources> m_KindSources;
     std::map<std::tuple<uint32_t, std::string, bool>, uint32_t> m_OtherSources;
 };
+
+}  // namespace reports

@@ -1,5 +1,7 @@
 #include "reports/fixed_width.h"
 
+namespace reports {
+
 // What the buffer has goes to the text first; a field longer than the
 // buffer is written at the end of the text itself.
 char* FixedWidthLine::RoomBeyondBuffer(std::size_t length) {
@@ -17,3 +19,5 @@ void FixedWidthLine::Flush() {
     m_Out.append(m_Buffer, m_Used);
     m_Used = 0;
 }
+
+}  // namespace reports

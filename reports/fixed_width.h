@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace reports {
+
 // A line of fixed-width columns, appended to a text: the fields gather in a
 // buffer of the writer's own and go to the text in one piece at End. A field
 // shorter than its width is padded with blanks and a longer one kept whole,
@@ -106,3 +108,5 @@ private:
     bool m_FieldWithBlank = false;
     char m_Buffer[160];  // a whole line, as a rule
 };
+
+}  // namespace reports

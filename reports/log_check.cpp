@@ -10,6 +10,8 @@
 #include "reports/sponsor_estimate.h"
 #include "reports/whole_file.h"
 
+namespace reports {
+
 static_assert(std::size(kMultKindNames) == kMultKindCount, "a name for each kind");
 static_assert(std::size(kCauseNames) == kCauseCount, "a name for each cause");
 
@@ -64,27 +66,27 @@ std::string Signed(int32_t value) {
 }
 
 void Header(std::string& out, const LogCheckInput& in) {
-    Line(out, StringPrintf(kCheckTitle, in.logName.c_str()));
-    Line(out, StringPrintf(kCheckCall, in.header.m_Callsign.c_str()));
-    Line(out, StringPrintf(kCheckYear, in.contestYear.c_str()));
-    Line(out, StringPrintf(kCheckQsos, static_cast<unsigned>(in.log.qsos.size())));
-    Line(out, StringPrintf(kCheckClaimed, in.claimedScore));
+    Line(out, platform::StringPrintf(kCheckTitle, in.logName.c_str()));
+    Line(out, platform::StringPrintf(kCheckCall, in.header.m_Callsign.c_str()));
+    Line(out, platform::StringPrintf(kCheckYear, in.contestYear.c_str()));
+    Line(out, platform::StringPrintf(kCheckQsos, static_cast<unsigned>(in.log.qsos.size())));
+    Line(out, platform::StringPrintf(kCheckClaimed, in.claimedScore));
     out += "\r\n";
     out += kCheckIntro;
 }
 
 void EstimateRow(std::string& out, const char* label, int32_t cw, int32_t ssb) {
-    Line(out, StringPrintf("  %-40s%8i%10i%10i", label, cw, ssb, cw + ssb));
+    Line(out, platform::StringPrintf("  %-40s%8i%10i%10i", label, cw, ssb, cw + ssb));
 }
 
 std::string ScoreText(const char* format, const Tally& tally) {
-    return StringPrintf(format, tally.Points(), tally.Mults(),
-                        std::to_string(tally.Score()).c_str());
+    return platform::StringPrintf(format, tally.Points(), tally.Mults(),
+                                  std::to_string(tally.Score()).c_str());
 }
 
 void EstimateTable(std::string& out, const Estimate& e, bool periodKnown) {
-    Line(out, StringPrintf("%-42s%8s%10s%10s", kEstimateHeading, kModeNames[0], kModeNames[1],
-                           kTotalColumn));
+    Line(out, platform::StringPrintf("%-42s%8s%10s%10s", kEstimateHeading, kModeNames[0],
+                                     kModeNames[1], kTotalColumn));
     EstimateRow(out, kEstimateQsos, e.sponsor.qsos[0], e.sponsor.qsos[1]);
     EstimateRow(out, kEstimatePoints, e.sponsor.points[0], e.sponsor.points[1]);
     int32_t mults[2] = {0, 0};
@@ -126,11 +128,12 @@ std::vector<std::string> CauseWords(const CauseLine& cause) {
 
 void DifferenceRow(std::string& out, const char* label, const std::string& points,
                    const std::string& mults) {
-    Line(out, StringPrintf("  %-52s%12s%13s", label, points.c_str(), mults.c_str()));
+    Line(out, platform::StringPrintf("  %-52s%12s%13s", label, points.c_str(), mults.c_str()));
 }
 
 void Differences(std::string& out, const Estimate& e) {
-    Line(out, StringPrintf("%-54s%12s%13s", kDifferencesHeading, kPointsColumn, kMultsColumn));
+    Line(out,
+         platform::StringPrintf("%-54s%12s%13s", kDifferencesHeading, kPointsColumn, kMultsColumn));
     DifferenceRow(out, kClaimedRow, std::to_string(e.claimed.Points()),
                   std::to_string(e.claimed.Mults()));
     for (const CauseLine& cause : e.causes) {
@@ -152,7 +155,7 @@ void Warnings(std::string& out, const std::vector<Warning>& warnings) {
         Line(out, kNoWarnings);
         return;
     }
-    Line(out, StringPrintf(kWarningsHeading, static_cast<unsigned>(warnings.size())));
+    Line(out, platform::StringPrintf(kWarningsHeading, static_cast<unsigned>(warnings.size())));
     for (const Warning& w : warnings) {
         out += "\r\n";
         Line(out, w.title + ": " + std::to_string(w.count));
@@ -160,7 +163,8 @@ void Warnings(std::string& out, const std::vector<Warning>& warnings) {
             Quote(out, line);
         }
         if (w.count > w.lines.size()) {
-            Line(out, StringPrintf(kMoreLines, static_cast<unsigned>(w.count - w.lines.size())));
+            Line(out, platform::StringPrintf(kMoreLines,
+                                             static_cast<unsigned>(w.count - w.lines.size())));
         }
     }
 }
@@ -200,3 +204,5 @@ bool WriteLogCheck(const CCabrilloLog& log, const std::optional<CheckedLog>& che
     }
     return false;
 }
+
+}  // namespace reports

@@ -8,6 +8,8 @@
 #include "reports/cabrillo_log.h"
 #include "reports/checked_qso.h"
 
+namespace reports {
+
 // What the check beside a Cabrillo log is made from.
 struct LogCheckInput {
     const CabrilloHeader& header;
@@ -29,3 +31,5 @@ std::string LogCheckText(const LogCheckInput& input);
 // beside the new log. Nothing escapes: the pass goes on as without it.
 bool WriteLogCheck(const CCabrilloLog& log, const std::optional<CheckedLog>& checked,
                    const std::string& contestYear, int32_t claimedScore) noexcept;
+
+}  // namespace reports

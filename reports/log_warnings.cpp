@@ -10,6 +10,8 @@
 #include "reports/check_texts.h"
 #include "reports/operating_time.h"
 
+namespace reports {
+
 void Warning::Add(const std::string& line) {
     ++count;
     if (lines.size() < kLinesPerWarning) {
@@ -96,24 +98,26 @@ Warning QsoWarning(const std::string& title, const Concerned& concerned, const C
 
 std::string MinuteText(int64_t minute) {
     constexpr double kMinutesPerDay = 24 * 60;
-    return COleDateTime(static_cast<double>(minute) / kMinutesPerDay).Format(kQsoTimeFormat);
+    return platform::COleDateTime(static_cast<double>(minute) / kMinutesPerDay)
+        .Format(engine::kQsoTimeFormat);
 }
 
 std::string OverTimeOnTitle(const OperatingTime& time) {
     const int minutes = static_cast<int>(time.minutes);
-    return StringPrintf(kOverTimeOn, kSponsorRules.maxOnMinutes / 60, minutes / 60, minutes % 60);
+    return platform::StringPrintf(kOverTimeOn, kSponsorRules.maxOnMinutes / 60, minutes / 60,
+                                  minutes % 60);
 }
 
 std::string PeriodTitle(const std::optional<ContestPeriod>& period) {
-    return period ? StringPrintf(kOutsidePeriod, MinuteText(period->first).c_str(),
-                                 MinuteText(period->end - 1).c_str())
+    return period ? platform::StringPrintf(kOutsidePeriod, MinuteText(period->first).c_str(),
+                                           MinuteText(period->end - 1).c_str())
                   : std::string();
 }
 
 // CATEGORY-MODE CW or SSB admits QSOs of that mode class only.
 std::string AdmittedMode(const CabrilloHeader& header) {
-    const std::string mode = TrimWhiteSpace(header.m_CategoryMode);
-    return mode == kModeCw || mode == kModeSsb ? mode : std::string();
+    const std::string mode = platform::TrimWhiteSpace(header.m_CategoryMode);
+    return mode == engine::kModeCw || mode == engine::kModeSsb ? mode : std::string();
 }
 
 std::string CategoryLine(std::string CabrilloHeader::*member, const std::string& value) {
@@ -127,9 +131,9 @@ std::string CategoryLine(std::string CabrilloHeader::*member, const std::string&
 
 Warning MultiOperatorWarning(const CabrilloHeader& header) {
     const SponsorRules::MultiOperator& rule = kSponsorRules.multiOperator;
-    Warning warning{StringPrintf(kMultiOperatorMode, rule.mode)};
-    const std::string mode = TrimWhiteSpace(header.m_CategoryMode);
-    if (TrimWhiteSpace(header.m_CategoryOperator) == rule.category && mode != rule.mode) {
+    Warning warning{platform::StringPrintf(kMultiOperatorMode, rule.mode)};
+    const std::string mode = platform::TrimWhiteSpace(header.m_CategoryMode);
+    if (platform::TrimWhiteSpace(header.m_CategoryOperator) == rule.category && mode != rule.mode) {
         warning.Add(CategoryLine(&CabrilloHeader::m_CategoryMode, mode));
     }
     return warning;
@@ -139,7 +143,7 @@ Warning MultiOperatorWarning(const CabrilloHeader& header) {
 Warning CategoryWarning(const CabrilloHeader& header) {
     Warning warning{kUnusedCategory};
     for (const SponsorRules::Category& category : kSponsorRules.categories) {
-        const std::string value = TrimWhiteSpace(header.*category.member);
+        const std::string value = platform::TrimWhiteSpace(header.*category.member);
         if (!ListHolds(category.values, value)) {
             warning.Add(CategoryLine(category.member, value));
         }
@@ -153,7 +157,7 @@ std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog&
                                  const std::optional<ContestPeriod>& period,
                                  const std::string& qsoLines) {
     const std::string mode = AdmittedMode(header);
-    const QsoTests tests(log, period, mode.empty() ? -1 : ModeClass(mode),
+    const QsoTests tests(log, period, mode.empty() ? -1 : engine::ModeClass(mode),
                          BrokenField(header.m_Callsign));
     Concerned concerned[kQsoConcernCount];
     int64_t before = CheckedQso::kNoMinute;
@@ -173,7 +177,7 @@ std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog&
     Warning all[] = {
         qsoWarning(OverTimeOnTitle(tests.time), kOverTimeOnConcern),
         qsoWarning(PeriodTitle(period), kOutsidePeriodConcern),
-        qsoWarning(StringPrintf(kExcludedMode, ("CATEGORY-MODE " + mode).c_str()),
+        qsoWarning(platform::StringPrintf(kExcludedMode, ("CATEGORY-MODE " + mode).c_str()),
                    kExcludedModeConcern),
         MultiOperatorWarning(header),
         CategoryWarning(header),
@@ -191,3 +195,5 @@ std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog&
     }
     return raised;
 }
+
+}  // namespace reports

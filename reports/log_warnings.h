@@ -10,6 +10,8 @@
 #include "reports/checked_qso.h"
 #include "reports/sponsor_rules.h"
 
+namespace reports {
+
 // What the sponsor's checking would remove or refuse in a log: how many
 // lines it concerns, and the first of them as the log has them.
 struct Warning {
@@ -29,3 +31,5 @@ struct Warning {
 std::vector<Warning> LogWarnings(const CabrilloHeader& header, const CheckedLog& log,
                                  const std::optional<ContestPeriod>& period,
                                  const std::string& qsoLines);
+
+}  // namespace reports

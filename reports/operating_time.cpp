@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace reports {
+
 namespace {
 
 // The minutes at which the log has QSOs, each once, in order. A contest's
@@ -56,3 +58,5 @@ OperatingTime OperatingTimeOf(const CheckedLog& log, int64_t offMinutes, int64_t
     }
     return time;
 }
+
+}  // namespace reports

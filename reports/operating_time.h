@@ -5,6 +5,8 @@
 
 #include "reports/checked_qso.h"
 
+namespace reports {
+
 // A log's operating time: from its first QSO to its last in time order, to
 // the minute, less every gap between two QSOs of at least offMinutes; every
 // QSO with a valid time counts.
@@ -16,3 +18,5 @@ struct OperatingTime {
 };
 
 OperatingTime OperatingTimeOf(const CheckedLog& log, int64_t offMinutes, int64_t limitMinutes);
+
+}  // namespace reports

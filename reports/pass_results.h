@@ -5,6 +5,8 @@
 
 #include "reports/cabrillo_log.h"
 
+namespace reports {
+
 // What the scoring passes leave for the host and the report pass. The module
 // has one, made as it loads.
 //
@@ -21,3 +23,5 @@ struct PassResults {
     int32_t m_ClaimedScore = 0;
     CCabrilloLog m_CabrilloLog;
 };
+
+}  // namespace reports

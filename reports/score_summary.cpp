@@ -16,9 +16,11 @@
 #include "reports/pass_results.h"
 #include "reports/summary_texts.h"
 
+namespace reports {
+
 namespace {
 
-void Add(BandCounts& total, const BandCounts& row) {
+void Add(engine::BandCounts& total, const engine::BandCounts& row) {
     total.qsos += row.qsos;
     total.points += row.points;
     total.k += row.k;
@@ -48,22 +50,24 @@ int32_t WrappingProduct(int32_t a, int32_t b) {
 }
 
 // Builds the summary and the worked lists of the log's data.
-int32_t Summarise(ContestLogData& log, std::string& text) {
+int32_t Summarise(engine::ContestLogData& log, std::string& text) {
     text.clear();
-    text += StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
+    text +=
+        platform::StringPrintf(kSummaryTitle, log.m_ContestYear.c_str(), log.m_Contestant.c_str());
     SortBands(log.m_Bands);
-    ScoreWalk walk(log.m_InfoLog, log.m_WorkedDxcc, log.m_WorkedCodes);
-    BandCounts total;
+    engine::ScoreWalk walk(log.m_InfoLog, log.m_WorkedDxcc, log.m_WorkedCodes);
+    engine::BandCounts total;
     for (const std::string& band : log.m_Bands) {
-        const BandCounts row = walk.CountBand(band);
-        text += StringPrintf(kSummaryBandRow, band.c_str(), row.qsos, row.points, row.k, row.ve);
+        const engine::BandCounts row = walk.CountBand(band);
+        text += platform::StringPrintf(kSummaryBandRow, band.c_str(), row.qsos, row.points, row.k,
+                                       row.ve);
         Add(total, row);
     }
     const int32_t dxccMults = walk.DxccMults();
     const int32_t codeMults = walk.CodeMults();
     const int32_t score = WrappingProduct(total.points, dxccMults + codeMults);
-    text += StringPrintf(kSummaryTotals, total.qsos, total.points, dxccMults, codeMults, total.k,
-                         total.ve, total.points, dxccMults, codeMults, score);
+    text += platform::StringPrintf(kSummaryTotals, total.qsos, total.points, dxccMults, codeMults,
+                                   total.k, total.ve, total.points, dxccMults, codeMults, score);
     if (log.m_ReportMode == 0 && log.m_InfoLog.GetSize() > 0) {
         text += kSummaryCredit;
     }
@@ -77,13 +81,13 @@ std::string_view ModeText(std::string_view mode) {
 // Every stored QSO, refused location codes included, becomes a line of the
 // log; lines of an earlier report pass never stay behind. The same walk
 // gathers the facts of the check beside the log.
-std::optional<CheckedLog> CollectQsoLines(const CInfoLog& store, CCabrilloLog& cabrillo) {
+std::optional<CheckedLog> CollectQsoLines(const engine::CInfoLog& store, CCabrilloLog& cabrillo) {
     constexpr std::size_t kLineLength = 80;  // enough for most lines: the text grows once
     cabrillo.m_QsoLines.clear();
     cabrillo.m_QsoLines.reserve(store.GetSize() * kLineLength);
     CheckedLogBuilder check(store);
     for (std::size_t i = 0; i < store.GetSize(); ++i) {
-        const CInfo& qso = store[i];
+        const engine::CInfo& qso = store[i];
         const std::size_t lineStart = cabrillo.m_QsoLines.size();
         check.Add(
             i, lineStart,
@@ -95,14 +99,14 @@ std::optional<CheckedLog> CollectQsoLines(const CInfoLog& store, CCabrilloLog& c
 
 }  // namespace
 
-const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
+const char* GetResult(engine::ContestLog& log, PassResults& results, platform::Desktop& desktop,
                       int32_t* resultFlag) {
     int32_t score;
     bool reportMode;
     std::optional<CheckedLog> checked;
     std::string contestYear;
     {
-        ContestLog::Locked data(log);
+        engine::ContestLog::Locked data(log);
         score = Summarise(*data, results.m_ResultText);
         reportMode = data->m_ReportMode != 0;
         if (reportMode) {
@@ -110,7 +114,7 @@ const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
             contestYear = data->m_ContestYear;
         }
     }
-    WriteSettingInt(kClaimedKey, score);
+    engine::WriteSettingInt(engine::kClaimedKey, score);
     results.m_ClaimedScore = score;
     if (reportMode) {
         bool produced = false;
@@ -126,3 +130,5 @@ const char* GetResult(ContestLog& log, PassResults& results, Desktop& desktop,
     }
     return results.m_ResultText.c_str();
 }
+
+}  // namespace reports

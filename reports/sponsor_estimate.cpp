@@ -5,6 +5,8 @@
 #include <iterator>
 #include <tuple>
 
+namespace reports {
+
 bool Multiplier::operator<(const Multiplier& other) const {
     return std::tie(modeClass, dxcc, name) < std::tie(other.modeClass, other.dxcc, other.name);
 }
@@ -184,3 +186,5 @@ Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>
     CountByKind(estimate);
     return estimate;
 }
+
+}  // namespace reports

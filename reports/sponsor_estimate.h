@@ -9,6 +9,8 @@
 #include "reports/checked_qso.h"
 #include "reports/sponsor_rules.h"
 
+namespace reports {
+
 // Where the module's score and the sponsor's part, in the order the estimate
 // takes the sponsor's rules in: each applied on top of those before it.
 enum class Cause {
@@ -66,3 +68,5 @@ struct Estimate {
 // The log scored by the module's rules, then by the sponsor's. Without a
 // period every QSO counts as inside it.
 Estimate EstimateScore(const CheckedLog& log, const std::optional<ContestPeriod>& period);
+
+}  // namespace reports

@@ -6,6 +6,8 @@
 #include "engine/places.h"
 #include "platform/ole_date_time.h"
 
+namespace reports {
+
 const SponsorRules kSponsorRules = {
     4,
     2,
@@ -40,38 +42,39 @@ bool ListHolds(const char* list, const std::string& value) {
 
 namespace {
 
-MultKind KindOf(PlaceKind kind) {
+MultKind KindOf(engine::PlaceKind kind) {
     switch (kind) {
-        case PlaceKind::UsState:
-        case PlaceKind::District:
+        case engine::PlaceKind::UsState:
+        case engine::PlaceKind::District:
             return MultKind::State;
-        case PlaceKind::Canadian:
+        case engine::PlaceKind::Canadian:
             return MultKind::Canadian;
-        case PlaceKind::Mexican:
+        case engine::PlaceKind::Mexican:
             return MultKind::Mexican;
-        case PlaceKind::Region:
+        case engine::PlaceKind::Region:
             break;
     }
     return MultKind::ItuRegion;
 }
 
 // Whether the sponsor lists the name as a multiplier of the place.
-bool SponsorLists(const Place& place, const std::string& name) {
-    if (place.sponsor == SponsorCount::AsCode) {
+bool SponsorLists(const engine::Place& place, const std::string& name) {
+    if (place.sponsor == engine::SponsorCount::AsCode) {
         return name == place.code;
     }
     bool listed = false;
-    ForEachName(place.alsoSent, [&](const char* sent) { listed |= name == sent; });
+    engine::ForEachName(place.alsoSent, [&](const char* sent) { listed |= name == sent; });
     return listed;
 }
 
 std::vector<SponsorRules::HomeStation> ListHomeStations() {
     std::vector<SponsorRules::HomeStation> stations;
-    for (PlaceKind kind : {PlaceKind::UsState, PlaceKind::Canadian, PlaceKind::Mexican}) {
-        stations.push_back({HomePrefixOf(kind), nullptr});
+    for (engine::PlaceKind kind :
+         {engine::PlaceKind::UsState, engine::PlaceKind::Canadian, engine::PlaceKind::Mexican}) {
+        stations.push_back({engine::HomePrefixOf(kind), nullptr});
     }
-    for (const Place& place : kPlaces) {
-        ForEachName(place.ownPrefixes, [&](const char* prefix) {
+    for (const engine::Place& place : engine::kPlaces) {
+        engine::ForEachName(place.ownPrefixes, [&](const char* prefix) {
             stations.push_back({prefix, place.code});
         });
     }
@@ -84,13 +87,13 @@ const std::vector<SponsorRules::HomeStation> g_HomeStations = ListHomeStations()
 }  // namespace
 
 std::string SponsorCode(const std::string& sent) {
-    const Place* place = PlaceNamed(sent);
-    return place && place->sponsor == SponsorCount::AsCode ? place->code : sent;
+    const engine::Place* place = engine::PlaceNamed(sent);
+    return place && place->sponsor == engine::SponsorCount::AsCode ? place->code : sent;
 }
 
 std::optional<MultKind> SponsorCodeKind(const std::string& code) {
     const std::string read = SponsorCode(code);
-    const Place* place = PlaceNamed(read);
+    const engine::Place* place = engine::PlaceNamed(read);
     if (place && SponsorLists(*place, read)) {
         return KindOf(place->kind);
     }
@@ -131,7 +134,7 @@ ContestPeriod ContestPeriodOf(int year) {
     constexpr int64_t kMinutesPerDay = 24 * 60;
     // Day 0 of the count is a Saturday. A weekend that begins on the first
     // Saturday of December, 1 to 7 December, is wholly in December.
-    const int64_t december1 = OleDayOf(year, 12, 1);
+    const int64_t december1 = platform::OleDayOf(year, 12, 1);
     const int64_t firstSaturday =
         december1 + (kDaysPerWeek - december1 % kDaysPerWeek) % kDaysPerWeek;
     const int64_t first = (firstSaturday + kDaysPerWeek) * kMinutesPerDay;
@@ -153,3 +156,5 @@ std::optional<int> ContestYearOf(const std::string& year) {
     }
     return value >= kFirstYear ? std::optional<int>(value) : std::nullopt;
 }
+
+}  // namespace reports

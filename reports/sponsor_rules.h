@@ -6,6 +6,8 @@
 
 #include "reports/cabrillo_header.h"
 
+namespace reports {
+
 // The contest sponsor's current rules, as far as they are verified: what the
 // check beside the Cabrillo log sets the log against. The module's own score
 // keeps its own rules. docs/sponsor-rules.md gives each rule's source and
@@ -79,3 +81,5 @@ struct ContestPeriod {
 ContestPeriod ContestPeriodOf(int year);
 // The year of the pass as the summary gives it: four digits from 1900, else none.
 std::optional<int> ContestYearOf(const std::string& year);
+
+}  // namespace reports

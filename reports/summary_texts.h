@@ -1,5 +1,7 @@
 #pragma once
 
+namespace reports {
+
 // The pieces of the score summary text, as the host shows it.
 
 inline constexpr char kSummaryTitle[] =
@@ -13,3 +15,5 @@ inline constexpr char kSummaryCredit[] =
     "Scored by the ARRL-10M_CW_SSB module " ARRL_MODULE_VERSION;
 
 inline constexpr char kOutputCaption[] = "Output";
+
+}  // namespace reports

@@ -6,12 +6,14 @@
 #include "platform/text.h"
 #include "reports/cabrillo_texts.h"
 
+namespace reports {
+
 namespace {
 
 // Names that Windows gives to devices in every folder, with any extension:
 // opening one reaches the device, never a file.
 bool IsReservedDeviceName(const std::string& fileName) {
-    std::string base = UpperCased(fileName.substr(0, fileName.find('.')));
+    std::string base = platform::UpperCased(fileName.substr(0, fileName.find('.')));
     base = base.substr(0, base.find_last_not_of(' ') + 1);
     static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
     for (const char* device : kDevices) {
@@ -42,9 +44,11 @@ bool WriteWholeFile(const std::string& folder, const std::string& name,
     }
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
-    if (written && flushed && closed && ReplaceFileWith(temporary, path)) {
+    if (written && flushed && closed && platform::ReplaceFileWith(temporary, path)) {
         return true;
     }
     std::remove(temporary.c_str());
     return false;
 }
+
+}  // namespace reports

@@ -5,37 +5,39 @@
 #include "engine/places.h"
 #include "platform/win32/data_exchange.h"
 
+namespace windows {
+
 namespace {
 
 struct Field {
     int id;
-    std::string CabrilloHeader::*member;
+    std::string reports::CabrilloHeader::*member;
     bool combo;
 };
 
 const Field kFields[] = {
-    {IDC_CABRILLO_CONTEST, &CabrilloHeader::m_Contest, false},
-    {IDC_CABRILLO_CALLSIGN, &CabrilloHeader::m_Callsign, false},
-    {IDC_CABRILLO_CLAIMED, &CabrilloHeader::m_Claimed, false},
-    {IDC_CABRILLO_CATEGORY_OPERATOR, &CabrilloHeader::m_CategoryOperator, true},
-    {IDC_CABRILLO_LOCATION, &CabrilloHeader::m_Location, true},
-    {IDC_CABRILLO_CATEGORY_BAND, &CabrilloHeader::m_CategoryBand, true},
-    {IDC_CABRILLO_CATEGORY_ASSISTED, &CabrilloHeader::m_CategoryAssisted, true},
-    {IDC_CABRILLO_CATEGORY_MODE, &CabrilloHeader::m_CategoryMode, true},
-    {IDC_CABRILLO_CATEGORY_OVERLAY, &CabrilloHeader::m_CategoryOverlay, true},
-    {IDC_CABRILLO_CATEGORY_POWER, &CabrilloHeader::m_CategoryPower, true},
-    {IDC_CABRILLO_CATEGORY_STATION, &CabrilloHeader::m_CategoryStation, true},
-    {IDC_CABRILLO_CATEGORY_TRANSMITTER, &CabrilloHeader::m_CategoryTransmitter, true},
-    {IDC_CABRILLO_NAME, &CabrilloHeader::m_Name, false},
-    {IDC_CABRILLO_ADDRESS, &CabrilloHeader::m_Address, false},
-    {IDC_CABRILLO_ADDRESS_CITY, &CabrilloHeader::m_AddressCity, false},
-    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, &CabrilloHeader::m_AddressStProv, false},
-    {IDC_CABRILLO_ADDRESS_POSTALCODE, &CabrilloHeader::m_AddressPostalCode, false},
-    {IDC_CABRILLO_ADDRESS_COUNTRY, &CabrilloHeader::m_AddressCountry, false},
-    {IDC_CABRILLO_OPERATORS, &CabrilloHeader::m_Operators, false},
-    {IDC_CABRILLO_CLUB, &CabrilloHeader::m_Club, false},
-    {IDC_CABRILLO_SOAPBOX, &CabrilloHeader::m_SoapBox, false},
-    {IDC_CABRILLO_EMAIL, &CabrilloHeader::m_Email, false},
+    {IDC_CABRILLO_CONTEST, &reports::CabrilloHeader::m_Contest, false},
+    {IDC_CABRILLO_CALLSIGN, &reports::CabrilloHeader::m_Callsign, false},
+    {IDC_CABRILLO_CLAIMED, &reports::CabrilloHeader::m_Claimed, false},
+    {IDC_CABRILLO_CATEGORY_OPERATOR, &reports::CabrilloHeader::m_CategoryOperator, true},
+    {IDC_CABRILLO_LOCATION, &reports::CabrilloHeader::m_Location, true},
+    {IDC_CABRILLO_CATEGORY_BAND, &reports::CabrilloHeader::m_CategoryBand, true},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, &reports::CabrilloHeader::m_CategoryAssisted, true},
+    {IDC_CABRILLO_CATEGORY_MODE, &reports::CabrilloHeader::m_CategoryMode, true},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, &reports::CabrilloHeader::m_CategoryOverlay, true},
+    {IDC_CABRILLO_CATEGORY_POWER, &reports::CabrilloHeader::m_CategoryPower, true},
+    {IDC_CABRILLO_CATEGORY_STATION, &reports::CabrilloHeader::m_CategoryStation, true},
+    {IDC_CABRILLO_CATEGORY_TRANSMITTER, &reports::CabrilloHeader::m_CategoryTransmitter, true},
+    {IDC_CABRILLO_NAME, &reports::CabrilloHeader::m_Name, false},
+    {IDC_CABRILLO_ADDRESS, &reports::CabrilloHeader::m_Address, false},
+    {IDC_CABRILLO_ADDRESS_CITY, &reports::CabrilloHeader::m_AddressCity, false},
+    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, &reports::CabrilloHeader::m_AddressStProv, false},
+    {IDC_CABRILLO_ADDRESS_POSTALCODE, &reports::CabrilloHeader::m_AddressPostalCode, false},
+    {IDC_CABRILLO_ADDRESS_COUNTRY, &reports::CabrilloHeader::m_AddressCountry, false},
+    {IDC_CABRILLO_OPERATORS, &reports::CabrilloHeader::m_Operators, false},
+    {IDC_CABRILLO_CLUB, &reports::CabrilloHeader::m_Club, false},
+    {IDC_CABRILLO_SOAPBOX, &reports::CabrilloHeader::m_SoapBox, false},
+    {IDC_CABRILLO_EMAIL, &reports::CabrilloHeader::m_Email, false},
 };
 
 struct ComboList {
@@ -61,13 +63,13 @@ const ComboList kComboLists[] = {
 // their State/Province boxes name them, in the order of the table of places.
 std::vector<const char*> HeaderLocations() {
     std::vector<const char*> locations = {"DX", "--/--"};
-    for (const Place& place : kPlaces) {
-        if (place.kind == PlaceKind::UsState) {
+    for (const engine::Place& place : engine::kPlaces) {
+        if (place.kind == engine::PlaceKind::UsState) {
             locations.push_back(place.code);
         }
     }
-    for (const Place& place : kPlaces) {
-        if (place.kind == PlaceKind::Canadian) {
+    for (const engine::Place& place : engine::kPlaces) {
+        if (place.kind == engine::PlaceKind::Canadian) {
             ForEachBox(place, [&](const char* box) { locations.push_back(box); });
         }
     }
@@ -82,7 +84,7 @@ void AddEntries(HWND combo, const std::vector<const char*>& entries) {
 
 }  // namespace
 
-void Cabrillo::DoDataExchange(CDataExchange* dx) {
+void Cabrillo::DoDataExchange(platform::CDataExchange* dx) {
     for (const Field& field : kFields) {
         if (field.combo) {
             DDX_CBString(dx, field.id, m_Values.*field.member);
@@ -99,3 +101,5 @@ BOOL Cabrillo::OnInitDialog() {
     AddEntries(GetDlgItem(IDC_CABRILLO_LOCATION), HeaderLocations());
     return CDialog::OnInitDialog();
 }
+
+}  // namespace windows

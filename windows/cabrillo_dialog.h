@@ -4,15 +4,19 @@
 #include "reports/cabrillo_header.h"
 #include "resources/resource.h"
 
+namespace windows {
+
 // The modal dialog in which the operator confirms the Cabrillo header.
-class Cabrillo : public CDialog {
+class Cabrillo : public platform::CDialog {
 public:
     Cabrillo() : CDialog(IDD_CABRILLO) {}
 
     // The values shown; after OK, the values the operator left in the fields.
-    CabrilloHeader m_Values;
+    reports::CabrilloHeader m_Values;
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange(platform::CDataExchange* dx) override;
     BOOL OnInitDialog() override;
 };
+
+}  // namespace windows

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace windows {
+
 namespace {
 
 // Between the windows, and between them and the work area's edges.
@@ -52,3 +54,5 @@ ModuleOrigins FirstRunLayout(const PixelRect& workArea, const ModuleFrames& fram
     }
     return Cascade(workArea, frames);
 }
+
+}  // namespace windows

@@ -4,6 +4,8 @@
 
 #include "windows/pixel_geometry.h"
 
+namespace windows {
+
 // Where the module's three windows open when no position of theirs is
 // stored: all inside the work area, and none over another's title bar.
 
@@ -28,3 +30,5 @@ using ModuleOrigins = std::array<PixelPoint, kModuleWindowCount>;
 // the one before, so that the later ones, opened above, leave the earlier
 // ones' title bars free.
 ModuleOrigins FirstRunLayout(const PixelRect& workArea, const ModuleFrames& frames);
+
+}  // namespace windows

@@ -4,6 +4,8 @@
 
 #include "windows/status_texts.h"
 
+namespace windows {
+
 namespace {
 
 // The host's operations, by dispatch id.
@@ -20,18 +22,18 @@ void FreeExceptionTexts(EXCEPINFO& exception) {
 
 IDispatch* FindRunningHost() {
     CLSID clsid;
-    if (FAILED(CLSIDFromProgID(WideText(kHostProgId).c_str(), &clsid))) {
+    if (FAILED(CLSIDFromProgID(platform::WideText(kHostProgId).c_str(), &clsid))) {
         return nullptr;
     }
     // Never uninitialised: the thread keeps COM for as long as it runs.
     if (FAILED(CoInitialize(nullptr))) {
         return nullptr;
     }
-    ComPtr<IUnknown> running;
+    platform::ComPtr<IUnknown> running;
     if (FAILED(GetActiveObject(clsid, nullptr, running.Out()))) {
         return nullptr;
     }
-    ComPtr<IDispatch> dispatch;
+    platform::ComPtr<IDispatch> dispatch;
     if (FAILED(running->QueryInterface(IID_IDispatch, dispatch.OutVoid()))) {
         return nullptr;
     }
@@ -57,7 +59,7 @@ HRESULT CHostApp::Invoke(DISPID id, WORD kind, VARIANT* argument, VARIANT* resul
 }
 
 std::optional<double> CHostApp::GetFrequency() {
-    ComVariant result;
+    platform::ComVariant result;
     if (FAILED(Invoke(kDispidFrequency, DISPATCH_PROPERTYGET, nullptr, result.Get())) ||
         !result.ChangeType(VT_R8)) {
         return std::nullopt;
@@ -66,7 +68,7 @@ std::optional<double> CHostApp::GetFrequency() {
 }
 
 std::optional<std::string> CHostApp::GetMode() {
-    ComVariant result;
+    platform::ComVariant result;
     if (FAILED(Invoke(kDispidMode, DISPATCH_PROPERTYGET, nullptr, result.Get())) ||
         !result.ChangeType(VT_BSTR)) {
         return std::nullopt;
@@ -74,21 +76,21 @@ std::optional<std::string> CHostApp::GetMode() {
     return TextOf(result.Value());
 }
 
-std::optional<ComVariant> CHostApp::GetField(int32_t index) {
-    ComVariant argument;
+std::optional<platform::ComVariant> CHostApp::GetField(int32_t index) {
+    platform::ComVariant argument;
     argument.Get()->vt = VT_I4;
     argument.Get()->lVal = index;
-    ComVariant result;
+    platform::ComVariant result;
     if (FAILED(Invoke(kDispidField, DISPATCH_METHOD, argument.Get(), result.Get()))) {
         return std::nullopt;
     }
-    return std::optional<ComVariant>(std::move(result));
+    return std::optional<platform::ComVariant>(std::move(result));
 }
 
 bool CHostApp::RunMacro(const std::string& macro) {
-    ComVariant argument;
+    platform::ComVariant argument;
     argument.Get()->vt = VT_BSTR;
-    argument.Get()->bstrVal = ComBstr(WideText(macro)).Detach();
+    argument.Get()->bstrVal = platform::ComBstr(platform::WideText(macro)).Detach();
     return SUCCEEDED(Invoke(kDispidRunMacro, DISPATCH_METHOD, argument.Get(), nullptr));
 }
 
@@ -114,5 +116,7 @@ std::string TextOf(const VARIANT& value) {
     if (value.vt != VT_BSTR) {
         return std::string();
     }
-    return BstrText(value.bstrVal);
+    return platform::BstrText(value.bstrVal);
 }
+
+}  // namespace windows

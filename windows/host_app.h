@@ -9,6 +9,8 @@
 
 #include "platform/win32/com_helpers.h"
 
+namespace windows {
+
 // The link to the host's running automation object. Every call happens on
 // the window thread, which initialised COM in HostConnection::Connect. Unbound, every
 // operation does nothing and yields no value; a call the host fails (or a
@@ -24,7 +26,7 @@ public:
     // The host's mode ("CW", "SSB", ...), in narrow text.
     std::optional<std::string> GetMode();
     // A field of the host's entry line; 5 is the callsign being entered.
-    std::optional<ComVariant> GetField(int32_t index);
+    std::optional<platform::ComVariant> GetField(int32_t index);
     // True when the host took the macro.
     bool RunMacro(const std::string& macro);
 
@@ -68,8 +70,10 @@ public:
     CHostApp m_HostApp;
     // The host object's IDispatch, holding the module's one reference; null
     // when no host was found.
-    ComPtr<IDispatch> m_pHostDispatch;
+    platform::ComPtr<IDispatch> m_pHostDispatch;
 };
 
 // A host value as narrow text: a string's text, else empty.
 std::string TextOf(const VARIANT& value);
+
+}  // namespace windows

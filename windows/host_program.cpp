@@ -9,11 +9,13 @@
 #include "platform/win32/handle_owner.h"
 #include "windows/status_texts.h"
 
+namespace windows {
+
 namespace {
 
 std::optional<std::string> FindHostProgram() {
     WIN32_FIND_DATAA found;
-    const CFindHandle search(FindFirstFileA(kHostProgramPattern, &found));
+    const platform::CFindHandle search(FindFirstFileA(kHostProgramPattern, &found));
     if (!search) {
         return std::nullopt;
     }
@@ -51,6 +53,8 @@ std::optional<std::string> HostProgramVersion() {
 }
 
 std::string FormatHostVersion(unsigned major, unsigned minor, unsigned build) {
-    return major == 2 ? StringPrintf("%u.%u", major, minor)
-                      : StringPrintf("%u.%u.%u", major, minor, build);
+    return major == 2 ? platform::StringPrintf("%u.%u", major, minor)
+                      : platform::StringPrintf("%u.%u.%u", major, minor, build);
 }
+
+}  // namespace windows

@@ -2,6 +2,8 @@
 
 #include "windows/window_placement.h"
 
+namespace windows {
+
 namespace {
 
 constexpr COLORREF kWindowBackground = RGB(255, 250, 198);
@@ -36,3 +38,5 @@ HBRUSH ModuleDialog::OnCtlColor(HDC dc, HWND control, UINT message) {
     SetBkColor(dc, kTextBackground);
     return m_Brush.Get();
 }
+
+}  // namespace windows

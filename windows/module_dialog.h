@@ -5,12 +5,14 @@
 #include "windows/first_run_layout.h"
 #include "windows/window_position.h"
 
+namespace windows {
+
 // One of the module's three windows: it opens where it stood last, or at its
 // seat in the first-run layout (window_placement.h), on top of other windows
 // and with the module's icon, and stores where the operator moves it as the
 // pointer passes over it. A pale window paints itself and its controls in
 // black on pale yellow.
-class ModuleDialog : public CDialog {
+class ModuleDialog : public platform::CDialog {
 public:
     enum Colours { kSystemColours, kPaleColours };
 
@@ -28,5 +30,7 @@ private:
     const ModuleWindow m_Seat;
     const Colours m_Colours;
     WindowPosition& m_Position;
-    CBrush m_Brush;  // a pale window's background, made when it opens
+    platform::CBrush m_Brush;  // a pale window's background, made when it opens
 };
+
+}  // namespace windows

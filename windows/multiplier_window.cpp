@@ -5,11 +5,13 @@
 #include "windows/status_button_layout.h"
 #include "windows/window_state.h"
 
+namespace windows {
+
 Multiplier::Multiplier(WindowState& state)
     : ModuleDialog(IDD_MULTIPLIER, kDxccWindow, kSystemColours, state.m_Position),
       m_Button(state.m_Refresh) {}
 
-void Multiplier::DoDataExchange(CDataExchange* dx) {
+void Multiplier::DoDataExchange(platform::CDataExchange* dx) {
     DDX_Control(dx, IDC_INFO_BUTTON, m_Button);
 }
 
@@ -42,3 +44,5 @@ void Multiplier::FitButton() {
         PlaceStatusButton({client.left, client.top, client.right, client.bottom});
     MoveWindow(button, place.left, place.top, place.width, place.height, TRUE);
 }
+
+}  // namespace windows

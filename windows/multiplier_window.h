@@ -3,6 +3,8 @@
 #include "windows/module_dialog.h"
 #include "windows/vazi_info_button.h"
 
+namespace windows {
+
 class WindowState;
 
 // The DXCC window: a modeless, top-most, resizable window filled by the
@@ -13,7 +15,7 @@ public:
     explicit Multiplier(WindowState& state);
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange(platform::CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnDpiChanged(UINT dpi, const RECT& suggested) override;
@@ -24,3 +26,5 @@ private:
 
     CVaZiInfoButton m_Button;
 };
+
+}  // namespace windows

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace windows {
+
 // Rectangles and points in screen or window pixels, apart from the window
 // system's own types so that layouts can be worked out and tested anywhere.
 
@@ -15,3 +17,5 @@ struct PixelPoint {
     int x, y;
     bool operator==(const PixelPoint& other) const { return x == other.x && y == other.y; }
 };
+
+}  // namespace windows

@@ -5,6 +5,8 @@
 #include "resources/resource.h"
 #include "windows/status_windows.h"
 
+namespace windows {
+
 namespace {
 
 // The host link as the refresh asks it.
@@ -12,7 +14,7 @@ class HostAppLink : public HostLink {
 public:
     explicit HostAppLink(CHostApp& host) : m_Host(host) {}
     std::optional<std::string> CallBeingEntered() override {
-        const std::optional<ComVariant> field = m_Host.GetField(kCallsignField);
+        const std::optional<platform::ComVariant> field = m_Host.GetField(kCallsignField);
         if (!field) {
             return std::nullopt;
         }
@@ -62,11 +64,11 @@ private:
 void OpenWantedWindows(WindowState& state, bool wantStatProv, bool wantDxcc) {
     if (wantDxcc && !state.m_pMultiplier) {
         state.m_pMultiplier = OpenStatusWindow<Multiplier>(state);
-        WriteSetting(kKeyViewMultiplier, "1");
+        engine::WriteSetting(engine::kKeyViewMultiplier, "1");
     }
     if (wantStatProv && !state.m_pStatProv) {
         state.m_pStatProv = OpenStatusWindow<Stat_Prov>(state);
-        WriteSetting(kKeyViewState, "1");
+        engine::WriteSetting(engine::kKeyViewState, "1");
     }
 }
 
@@ -83,3 +85,5 @@ void RefreshStatusWindows(WindowState& state, bool wantStatProv, bool wantDxcc) 
     OpenStatusWindows view(state);
     state.m_Refresh.Run(host, view);
 }
+
+}  // namespace windows

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace windows {
+
 class WindowState;
 
 // The refresh cycle run on the host's automation object and on the status
@@ -8,3 +10,5 @@ class WindowState;
 // the band rows, the captions, the State/Province boxes and the DXCC button.
 // Without a host object nothing happens at all.
 void RefreshStatusWindows(WindowState& state, bool wantStatProv, bool wantDxcc);
+
+}  // namespace windows

@@ -8,6 +8,8 @@
 #include "windows/status_button_text.h"
 #include "windows/status_texts.h"
 
+namespace windows {
+
 namespace {
 
 constexpr double kSp1DriftHz = 300.0;
@@ -20,8 +22,8 @@ struct WorkedSnapshot {
     std::vector<std::string> codes;
 };
 
-WorkedSnapshot SnapshotWorked(ContestLog& log, int modeClass, int band) {
-    ContestLog::Locked data(log);
+WorkedSnapshot SnapshotWorked(engine::ContestLog& log, int modeClass, int band) {
+    engine::ContestLog::Locked data(log);
     WorkedSnapshot worked;
     worked.contestYear = data->m_ContestYear;
     worked.dxccCount = band < 0 ? 0 : static_cast<int>(data->m_WorkedDxcc[modeClass].GetSize());
@@ -39,7 +41,7 @@ bool RefreshCycle::ReadFrequencyAndMode(HostLink& host, std::string& mode) {
         return false;
     }
     mode = *hostMode;
-    m_HostMode = mode == kModeCw ? 0 : 1;
+    m_HostMode = mode == engine::kModeCw ? 0 : 1;
     if (Sp1Due(*hz, m_LastSp1Freq)) {
         if (!host.RunMacro(kMacroSp1)) {
             return false;
@@ -53,12 +55,12 @@ bool RefreshCycle::ReadFrequencyAndMode(HostLink& host, std::string& mode) {
 void RefreshCycle::ShowWorked(StatusView& view, const std::string& mode) {
     const WorkedSnapshot worked = SnapshotWorked(m_Log, m_HostMode, m_HostBand);
     if (m_HostCall.empty() && view.HasMultiplierWindow()) {
-        view.SetMultiplierCaption(
-            StringPrintf(kCaptionDxcc, worked.contestYear.c_str(), mode.c_str(), worked.dxccCount));
+        view.SetMultiplierCaption(platform::StringPrintf(kCaptionDxcc, worked.contestYear.c_str(),
+                                                         mode.c_str(), worked.dxccCount));
     }
     if (view.HasStatProvWindow()) {
         view.SetStatProvCaption(
-            StringPrintf(kCaptionStatProv, worked.contestYear.c_str(), mode.c_str()));
+            platform::StringPrintf(kCaptionStatProv, worked.contestYear.c_str(), mode.c_str()));
         view.ShowStatProvFlags(FlagsFromWorkedCodes(worked.codes));
     }
     if (view.HasMultiplierWindow()) {
@@ -67,7 +69,7 @@ void RefreshCycle::ShowWorked(StatusView& view, const std::string& mode) {
 }
 
 void RefreshCycle::FillBandNames() {
-    m_BandNames.assign(kBandNames, kBandNames + kBandCount);
+    m_BandNames.assign(engine::kBandNames, engine::kBandNames + engine::kBandCount);
 }
 
 StatusButtonData RefreshCycle::SnapshotStatusButton() const {
@@ -104,7 +106,7 @@ bool Sp1Due(double hz, double lastSentHz) {
 }
 
 void RefreshCycle::FillBandRowsFor(const std::string& call) {
-    ContestLog::Locked data(m_Log);
+    engine::ContestLog::Locked data(m_Log);
     std::vector<std::vector<std::string>>& rows = data->m_BandRows;
     for (std::vector<std::string>& row : rows) {
         for (std::size_t cell = 1; cell < row.size(); ++cell) {
@@ -114,16 +116,16 @@ void RefreshCycle::FillBandRowsFor(const std::string& call) {
     if (call.empty()) {
         return;
     }
-    data->m_InfoLog.ForEachOfCall(call, [&](const CInfo& qso) {
+    data->m_InfoLog.ForEachOfCall(call, [&](const engine::CInfo& qso) {
         for (std::size_t k = 0; k < m_BandNames.size() && k < rows.size(); ++k) {
             std::vector<std::string>& row = rows[k];
-            if (qso.m_Band != m_BandNames[k] || row.size() < kBandRowCells) {
+            if (qso.m_Band != m_BandNames[k] || row.size() < engine::kBandRowCells) {
                 continue;
             }
-            if (qso.m_Mode == kModeCw) {
-                row[1] = qso.m_Time.Format(kRowTimeFormat);
-            } else if (qso.m_Mode == kModeSsb) {
-                row[2] = qso.m_Time.Format(kRowTimeFormat);
+            if (qso.m_Mode == engine::kModeCw) {
+                row[1] = qso.m_Time.Format(engine::kRowTimeFormat);
+            } else if (qso.m_Mode == engine::kModeSsb) {
+                row[2] = qso.m_Time.Format(engine::kRowTimeFormat);
             }
             row[3] = qso.m_MultCode;
         }
@@ -150,3 +152,5 @@ void RefreshCycle::Run(HostLink& host, StatusView& view) {
         ShowWorked(view, mode);
     }
 }
+
+}  // namespace windows

@@ -8,7 +8,11 @@
 #include "windows/stat_prov_boxes.h"
 #include "windows/status_button_layout.h"
 
+namespace engine {
 class ContestLog;
+}  // namespace engine
+
+namespace windows {
 
 // The refresh that follows the host after each pause in typing, apart from
 // the window system: what it asks the host and what it shows.
@@ -44,7 +48,7 @@ public:
 // reads the contest log, and writes its band rows, under the log's lock.
 class RefreshCycle {
 public:
-    explicit RefreshCycle(ContestLog& log) : m_Log(log) {}
+    explicit RefreshCycle(engine::ContestLog& log) : m_Log(log) {}
     RefreshCycle(const RefreshCycle&) = delete;
     RefreshCycle& operator=(const RefreshCycle&) = delete;
 
@@ -63,7 +67,7 @@ public:
     // What the status button paints now, from the host's state as last read.
     StatusButtonData SnapshotStatusButton() const;
 
-    ContestLog& Log() const { return m_Log; }
+    engine::ContestLog& Log() const { return m_Log; }
 
     // The band names in row order: row k of the band rows belongs to
     // m_BandNames[k]. Filled when the control dialog opens.
@@ -83,7 +87,7 @@ private:
     bool ReadFrequencyAndMode(HostLink& host, std::string& mode);
     void ShowWorked(StatusView& view, const std::string& mode);
 
-    ContestLog& m_Log;
+    engine::ContestLog& m_Log;
 };
 
 // Band index of a frequency by its whole megahertz (1, 3, 7, 14, 21, 28 →
@@ -92,3 +96,5 @@ int BandIndexOfFrequency(double hz);
 
 // Whether "<SP1>" is due: more than 300 Hz from the frequency of the last send.
 bool Sp1Due(double hz, double lastSentHz);
+
+}  // namespace windows

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace windows {
+
 namespace {
 
 PixelRect Intersection(const PixelRect& a, const PixelRect& b) {
@@ -73,3 +75,5 @@ PixelPoint ReachablePosition(const PixelRect& window, int titleBar,
     return PixelPoint{MoveInside(window.left, window.Width(), area.left, area.right),
                       MoveInside(window.top, window.Height(), area.top, area.bottom)};
 }
+
+}  // namespace windows

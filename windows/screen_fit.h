@@ -4,6 +4,8 @@
 
 #include "windows/pixel_geometry.h"
 
+namespace windows {
+
 // Keeping a window where the operator can take hold of it by its title bar,
 // whatever screens were attached when its position was stored.
 
@@ -23,3 +25,5 @@ PixelRect NearestWorkArea(const PixelRect& window, const std::vector<PixelRect>&
 // larger than the area keeps its top-left corner in it).
 PixelPoint ReachablePosition(const PixelRect& window, int titleBar,
                              const std::vector<PixelRect>& workAreas);
+
+}  // namespace windows

@@ -8,6 +8,8 @@
 #include "windows/status_texts.h"
 #include "windows/status_windows.h"
 
+namespace windows {
+
 namespace {
 
 // The delay of the refresh after the dialog opens, a mode is chosen or a
@@ -41,7 +43,7 @@ void Setup_ARRL_10m::SendModeMacros(bool cw) {
     }
 }
 
-void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
+void Setup_ARRL_10m::DoDataExchange(platform::CDataExchange* dx) {
     DDX_Check(dx, IDC_VIEW_STATE, m_ViewState);
     DDX_Check(dx, IDC_VIEW_DXCC, m_ViewDxcc);
     DDX_Check(dx, IDC_MODE_CW, m_ModeCw);
@@ -49,10 +51,10 @@ void Setup_ARRL_10m::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL Setup_ARRL_10m::OnInitDialog() {
-    m_ModeCw = ReadSettingInt(kKeyModeCw);
-    m_ModeSsb = ReadSettingInt(kKeyModeSsb);
-    m_ViewState = ReadSettingInt(kKeyViewState);
-    m_ViewDxcc = ReadSettingInt(kKeyViewDxcc);
+    m_ModeCw = engine::ReadSettingInt(engine::kKeyModeCw);
+    m_ModeSsb = engine::ReadSettingInt(engine::kKeyModeSsb);
+    m_ViewState = engine::ReadSettingInt(engine::kKeyViewState);
+    m_ViewDxcc = engine::ReadSettingInt(engine::kKeyViewDxcc);
     ModuleDialog::OnInitDialog();  // the choices into the boxes, the window in its place
     m_State.m_Host.Connect();
     m_State.m_Refresh.FillBandNames();
@@ -176,18 +178,18 @@ void Setup_ARRL_10m::ArmRefreshTimer(UINT milliseconds) {
 }
 
 void Setup_ARRL_10m::OnModeCw() {
-    ChooseMode({&Setup_ARRL_10m::m_ModeCw, &Setup_ARRL_10m::m_ModeSsb, kKeyModeCw, kKeyModeSsb, "1",
-                true});
+    ChooseMode({&Setup_ARRL_10m::m_ModeCw, &Setup_ARRL_10m::m_ModeSsb, engine::kKeyModeCw,
+                engine::kKeyModeSsb, "1", true});
 }
 
 void Setup_ARRL_10m::OnModeSsb() {
-    ChooseMode({&Setup_ARRL_10m::m_ModeSsb, &Setup_ARRL_10m::m_ModeCw, kKeyModeSsb, kKeyModeCw, "0",
-                false});
+    ChooseMode({&Setup_ARRL_10m::m_ModeSsb, &Setup_ARRL_10m::m_ModeCw, engine::kKeyModeSsb,
+                engine::kKeyModeCw, "0", false});
 }
 
 void Setup_ARRL_10m::ChooseMode(const ModeChoice& choice) {
     // The stored choice decides, not the box's own toggled mark.
-    this->*choice.chosen = ReadSettingInt(choice.key);
+    this->*choice.chosen = engine::ReadSettingInt(choice.key);
     if (this->*choice.chosen != 0) {
         UpdateData(false);
         return;
@@ -195,19 +197,19 @@ void Setup_ARRL_10m::ChooseMode(const ModeChoice& choice) {
     this->*choice.chosen = 1;
     this->*choice.other = 0;
     UpdateData(false);
-    WriteSetting(choice.key, "1");
-    WriteSetting(kKeyMode, choice.modeValue);
-    WriteSetting(choice.otherKey, "0");
+    engine::WriteSetting(choice.key, "1");
+    engine::WriteSetting(engine::kKeyMode, choice.modeValue);
+    engine::WriteSetting(choice.otherKey, "0");
     CallHost([&] { SendModeMacros(choice.cw); });
     ArmRefreshTimer(kRefreshDelayMs);
 }
 
 void Setup_ARRL_10m::OnViewState() {
-    ToggleView(m_State.m_pStatProv, m_ViewState, kKeyViewState);
+    ToggleView(m_State.m_pStatProv, m_ViewState, engine::kKeyViewState);
 }
 
 void Setup_ARRL_10m::OnViewDxcc() {
-    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, kKeyViewDxcc);
+    ToggleView(m_State.m_pMultiplier, m_ViewDxcc, engine::kKeyViewDxcc);
 }
 
 template <typename Window>
@@ -216,11 +218,13 @@ void Setup_ARRL_10m::ToggleView(Window*& window, int& wanted, const char* key) {
     if (window) {
         CloseStatusWindow(window);
         wanted = 0;
-        WriteSetting(key, "0");
+        engine::WriteSetting(key, "0");
     } else {
         window = OpenStatusWindow<Window>(m_State);
         wanted = 1;
         ArmRefreshTimer(kRefreshDelayMs);
-        WriteSetting(key, "1");
+        engine::WriteSetting(key, "1");
     }
 }
+
+}  // namespace windows

@@ -5,6 +5,8 @@
 #include "platform/win32/com_helpers.h"
 #include "windows/module_dialog.h"
 
+namespace windows {
+
 class Setup_ARRL_10m;
 class WindowState;
 
@@ -49,7 +51,7 @@ public:
     void RequestRefresh(UINT milliseconds);
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange(platform::CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     bool OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -81,7 +83,7 @@ protected:
     bool m_CallingHost = false;
     std::atomic<UINT> m_RequestedDelayMs{0};  // of the last refresh another thread asked for
     int m_PendingClose = 0;                   // the result of a close that waits for a host call
-    ComPtr<IDispatch> m_HostLink;
+    platform::ComPtr<IDispatch> m_HostLink;
     WindowState& m_State;
     SetupDialogOwner& m_Owner;
 
@@ -92,3 +94,5 @@ private:
     template <typename Window>
     void ToggleView(Window*& window, int& wanted, const char* key);
 };
+
+}  // namespace windows

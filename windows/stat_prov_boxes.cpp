@@ -5,6 +5,8 @@
 
 #include "engine/places.h"
 
+namespace windows {
+
 const char* const kStatProvCaptions[kStatProvBoxCount] = {
     // US states ("MD" took the second id)
     "AL", "MD", "AR", "AZ", "CA", "CO", "CT", "DE", "FL", "GA", "ID", "IL", "IA", "KS", "KY", "LA",
@@ -22,12 +24,13 @@ const char* const kStatProvCaptions[kStatProvBoxCount] = {
 std::vector<std::string> CodesLightingBox(std::size_t i) {
     const std::string_view caption = kStatProvCaptions[i];
     std::vector<std::string> codes;
-    for (const Place& place : kPlaces) {
+    for (const engine::Place& place : engine::kPlaces) {
         ForEachBox(place, [&](const char* box) {
             if (caption == box) {
                 codes.push_back(place.code);
                 if (place.listedAsSent) {
-                    ForEachName(place.alsoSent, [&](const char* name) { codes.push_back(name); });
+                    engine::ForEachName(place.alsoSent,
+                                        [&](const char* name) { codes.push_back(name); });
                 }
             }
         });
@@ -67,3 +70,5 @@ StatProvFlags FlagsFromWorkedCodes(const std::vector<std::string>& workedCodes) 
     }
     return flags;
 }
+
+}  // namespace windows

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace windows {
+
 // The 97 location boxes of the State/Province window. Box i has the control
 // id IDC_STAT_PROV_FIRST + i: the US states, the Canadian provinces, the
 // Mexican states and the IARU regions, in id order.
@@ -23,3 +25,5 @@ std::vector<std::string> CodesLightingBox(std::size_t i);
 // The flags of the boxes that the worked codes light (exact comparison);
 // codes without a box light nothing.
 StatProvFlags FlagsFromWorkedCodes(const std::vector<std::string>& workedCodes);
+
+}  // namespace windows

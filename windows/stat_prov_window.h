@@ -3,6 +3,8 @@
 #include "windows/module_dialog.h"
 #include "windows/stat_prov_boxes.h"
 
+namespace windows {
+
 class WindowState;
 
 // The State/Province window: a modeless, top-most grid of the 97 location
@@ -17,5 +19,7 @@ public:
     StatProvFlags m_Checked{};
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange(platform::CDataExchange* dx) override;
 };
+
+}  // namespace windows

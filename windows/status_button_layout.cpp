@@ -3,6 +3,8 @@
 #include "engine/contest_log.h"
 #include "windows/status_texts.h"
 
+namespace windows {
+
 namespace {
 
 // The worked-with table: the row height is a seventh of the button; the row
@@ -30,7 +32,7 @@ DrawOp Fill(const PixelRect& rect, RgbColour colour) {
 class TextPlacer {
 public:
     explicit TextPlacer(int dpi) : m_Dpi(dpi) {}
-    int operator()(int pixels) const { return ScalePixels(pixels, m_Dpi); }
+    int operator()(int pixels) const { return platform::ScalePixels(pixels, m_Dpi); }
     DrawOp Text(int x, int y, const std::string& text) const {
         return TextAt((*this)(x), (*this)(y), text);
     }
@@ -91,12 +93,12 @@ void LayoutDxccView(const StatusButtonData& data, const PixelRect& item, const T
 
 }  // namespace
 
-StatusButtonData SnapshotStatusButtonData(ContestLog& log, const std::string& hostCall,
+StatusButtonData SnapshotStatusButtonData(engine::ContestLog& log, const std::string& hostCall,
                                           int32_t hostBand, int32_t hostMode) {
     StatusButtonData data;
     data.hostCall = hostCall;
     data.hostBand = hostBand;
-    ContestLog::Locked logData(log);
+    engine::ContestLog::Locked logData(log);
     if (!data.hostCall.empty()) {
         data.bandRows = logData->m_BandRows;
     } else if (hostMode == 0 || hostMode == 1) {
@@ -120,3 +122,5 @@ std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const Pixel
 ButtonPlacement PlaceStatusButton(const PixelRect& client) {
     return ButtonPlacement{client.left + 1, client.top + 1, client.right - 4, client.bottom - 4};
 }
+
+}  // namespace windows

@@ -7,7 +7,11 @@
 #include "platform/display_scale.h"
 #include "windows/pixel_geometry.h"
 
+namespace engine {
 class ContestLog;
+}  // namespace engine
+
+namespace windows {
 
 // What the status button paints, worked out apart from the window system:
 // a list of fills and texts computed from the module's state, which the
@@ -46,14 +50,14 @@ struct StatusButtonData {
 // Copies the host's callsign and band, the band rows and the worked DXCC list
 // that the host's mode class selects (none for a mode other than 0 or 1).
 // Takes the log's lock.
-StatusButtonData SnapshotStatusButtonData(ContestLog& log, const std::string& hostCall,
+StatusButtonData SnapshotStatusButtonData(engine::ContestLog& log, const std::string& hostCall,
                                           int32_t hostBand, int32_t hostMode);
 
 // The painting of the whole item rectangle, in order, for a window at this
 // DPI: every offset, column and cell is a 96-DPI figure scaled to it, so the
 // table and the grid keep their proportions to the font of that DPI.
 std::vector<DrawOp> LayoutStatusButton(const StatusButtonData& data, const PixelRect& item,
-                                       int dpi = kBaseDpi);
+                                       int dpi = platform::kBaseDpi);
 
 // Where the button stands in the DXCC window's client area: one pixel in
 // from the left and top, three short of the right and bottom.
@@ -61,3 +65,5 @@ struct ButtonPlacement {
     int left, top, width, height;
 };
 ButtonPlacement PlaceStatusButton(const PixelRect& client);
+
+}  // namespace windows

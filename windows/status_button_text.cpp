@@ -5,6 +5,8 @@
 #include "platform/string_format.h"
 #include "windows/status_texts.h"
 
+namespace windows {
+
 namespace {
 
 // The table's rows (cells: band, CW time, SSB time, location code); the
@@ -64,7 +66,8 @@ std::string SayDxcc(const StatusButtonData& data, const std::string& hostMode) {
     // Without a band the grid is not drawn.
     const std::vector<std::string> none;
     const std::vector<std::string>& shown = data.hostBand < 0 ? none : data.workedDxcc;
-    std::string said = StringPrintf(kSayDxcc, hostMode.c_str(), static_cast<int>(shown.size()));
+    std::string said =
+        platform::StringPrintf(kSayDxcc, hostMode.c_str(), static_cast<int>(shown.size()));
     for (std::size_t i = 0; i < shown.size(); ++i) {
         said += (i == 0 ? ": " : ", ") + shown[i];
     }
@@ -76,3 +79,5 @@ std::string SayDxcc(const StatusButtonData& data, const std::string& hostMode) {
 std::string DescribeStatusButton(const StatusButtonData& data, const std::string& hostMode) {
     return data.hostCall.empty() ? SayDxcc(data, hostMode) : SayWorkedWith(data);
 }
+
+}  // namespace windows

@@ -4,6 +4,8 @@
 
 #include "windows/status_button_layout.h"
 
+namespace windows {
+
 // What the status button shows, said in words: its window text, which a
 // screen reader reads as the button's name (through the system's default
 // accessibility object). The refresh sets it with each repaint.
@@ -15,3 +17,5 @@
 // shown and the prefixes in the grid's order:
 //     "DXCC worked CW, 2 of 338: DL, JA"
 std::string DescribeStatusButton(const StatusButtonData& data, const std::string& hostMode);
+
+}  // namespace windows

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace windows {
+
 // The status windows' own texts: host macros, the host's names and the
 // status button's table header. Their settings keys: engine/settings_keys.h.
 
@@ -34,3 +36,5 @@ inline constexpr char kEmptyRowCell[] = "   -";
 inline constexpr char kSayDxcc[] = "DXCC worked %s, %i of 338";
 inline constexpr char kSayNotWorked[] = "not worked";
 inline constexpr char kSayNoTime[] = "none";
+
+}  // namespace windows

@@ -1,5 +1,7 @@
 #include "windows/status_windows.h"
 
+namespace windows {
+
 void WindowState::CloseOpenStatusWindows() {
     if (m_pStatProv) {
         CloseStatusWindow(m_pStatProv);
@@ -15,3 +17,5 @@ void WindowState::DeleteStatusWindows() {
     delete m_pMultiplier;
     m_pMultiplier = nullptr;
 }
+
+}  // namespace windows

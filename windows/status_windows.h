@@ -8,6 +8,8 @@
 #include "windows/stat_prov_window.h"
 #include "windows/window_state.h"
 
+namespace windows {
+
 // Opening and closing the status windows, on the window thread.
 
 // Constructs a status window, creates it modeless without a parent and shows
@@ -32,3 +34,5 @@ void CloseStatusWindow(Window*& window) {
     std::unique_ptr<Window> closed(window);
     window = nullptr;
 }
+
+}  // namespace windows

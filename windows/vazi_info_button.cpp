@@ -4,12 +4,15 @@
 #include "platform/win32/mem_dc.h"
 #include "windows/refresh_cycle.h"
 
+namespace windows {
+
 namespace {
 
 void Execute(HDC dc, const DrawOp& op) {
     if (op.kind == DrawOp::kFill) {
         const RECT rect{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
-        CBrush brush(CreateSolidBrush(RGB(op.colour.red, op.colour.green, op.colour.blue)));
+        platform::CBrush brush(
+            CreateSolidBrush(RGB(op.colour.red, op.colour.green, op.colour.blue)));
         FillRect(dc, &rect, brush.Get());
     } else {
         TextOutA(dc, op.rect.left, op.rect.top, op.text.data(), static_cast<int>(op.text.size()));
@@ -36,7 +39,7 @@ void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const std::vector<DrawOp> ops =
         LayoutStatusButton(data, {r.left, r.top, r.right, r.bottom}, static_cast<int>(m_Dpi));
 
-    CMemDC mem(item.hDC);
+    platform::CMemDC mem(item.hDC);
     const HDC dc = mem.GetSafeHdc();
     // Both views in the one font; the target's own is put back, in case the
     // drawing went straight to it.
@@ -47,3 +50,5 @@ void CVaZiInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     SelectObject(dc, previousFont);
 }
+
+}  // namespace windows

@@ -2,6 +2,8 @@
 
 #include "platform/win32/button.h"
 
+namespace windows {
+
 class RefreshCycle;
 
 // The owner-drawn button that fills the DXCC window. It keeps no state of
@@ -10,7 +12,7 @@ class RefreshCycle;
 // worked in the host's mode, in the font its
 // window gave it and at its window's DPI, off-screen and in one copy.
 // Repaint it by invalidating the control without erasing its background.
-class CVaZiInfoButton : public CButton {
+class CVaZiInfoButton : public platform::CButton {
 public:
     explicit CVaZiInfoButton(const RefreshCycle& refresh) : m_Refresh(refresh) {}
     void DrawItem(const DRAWITEMSTRUCT& item) override;
@@ -21,3 +23,5 @@ private:
     const RefreshCycle& m_Refresh;
     UINT m_Dpi = USER_DEFAULT_SCREEN_DPI;
 };
+
+}  // namespace windows

@@ -6,6 +6,8 @@
 #include "windows/host_program.h"
 #include "windows/window_thread.h"
 
+namespace windows {
+
 void Win32Desktop::ShowPlainMessage(const std::string& text) {
     MessageBoxA(nullptr, text.c_str(), nullptr, MB_OK);
 }
@@ -14,7 +16,7 @@ void Win32Desktop::ShowInfoMessage(const std::string& text, const std::string& c
     MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-bool Win32Desktop::EditCabrilloHeader(CabrilloHeader& header) {
+bool Win32Desktop::EditCabrilloHeader(reports::CabrilloHeader& header) {
     Cabrillo dialog;
     dialog.m_Values = header;
     if (dialog.DoModal(nullptr) != IDOK) {
@@ -39,3 +41,5 @@ void Win32Desktop::ArmRefreshTimer(unsigned milliseconds) {
 std::optional<std::string> Win32Desktop::HostVersionText() {
     return HostProgramVersion();
 }
+
+}  // namespace windows

@@ -6,6 +6,8 @@
 #include "resources/resource.h"
 #include "windows/screen_fit.h"
 
+namespace windows {
+
 namespace {
 
 // Each window's template and settings keys, in the first-run layout's order.
@@ -15,9 +17,9 @@ struct WindowSeat {
     const char* keyY;
 };
 constexpr WindowSeat kSeats[kModuleWindowCount] = {
-    {IDD_SETUP_ARRL_10M, kKeySetupX, kKeySetupY},
-    {IDD_MULTIPLIER, kKeyDxccX, kKeyDxccY},
-    {IDD_STAT_PROV, kKeyStatX, kKeyStatY},
+    {IDD_SETUP_ARRL_10M, engine::kKeySetupX, engine::kKeySetupY},
+    {IDD_MULTIPLIER, engine::kKeyDxccX, engine::kKeyDxccY},
+    {IDD_STAT_PROV, engine::kKeyStatX, engine::kKeyStatY},
 };
 
 PixelRect ToPixels(const RECT& rect) {
@@ -39,7 +41,8 @@ ModuleFrames ModuleWindowFrames(HWND oneOfThem) {
     ModuleFrames frames{};
     for (std::size_t i = 0; i < frames.size(); ++i) {
         RECT rect;
-        if (TemplateWindowRect(ModuleInstance(), kSeats[i].templateId, oneOfThem, rect)) {
+        if (platform::TemplateWindowRect(platform::ModuleInstance(), kSeats[i].templateId,
+                                         oneOfThem, rect)) {
             frames[i] = FrameSize{rect.right - rect.left, rect.bottom - rect.top, -rect.top};
         }
     }
@@ -95,6 +98,8 @@ void SaveWindowPosition(WindowPosition& position, HWND window, ModuleWindow whic
 }
 
 void SetModuleIcon(HWND window) {
-    const HICON icon = LoadIconA(ModuleInstance(), MAKEINTRESOURCEA(IDI_MODULE));
+    const HICON icon = LoadIconA(platform::ModuleInstance(), MAKEINTRESOURCEA(IDI_MODULE));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
+
+}  // namespace windows

@@ -7,6 +7,8 @@
 #include "windows/first_run_layout.h"
 #include "windows/window_position.h"
 
+namespace windows {
+
 // Where the module's windows stand: each opens at its stored position and
 // stays on top; the pointer moving over it stores where it has been moved to.
 
@@ -38,3 +40,5 @@ int TitleBarHeight(HWND window);
 // The work area of the main screen, and those of every screen attached.
 PixelRect MainWorkArea();
 std::vector<PixelRect> ScreenWorkAreas();
+
+}  // namespace windows

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace windows {
+
 // The position that the last of the module's windows loaded or saved, shared
 // by the three of them: a window writes its keys only where its place differs
 // from this one. The window thread's only.
@@ -16,3 +18,5 @@ struct WindowPosition {
     int32_t m_SetupX = 0;
     int32_t m_SetupY = 0;
 };
+
+}  // namespace windows

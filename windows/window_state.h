@@ -4,8 +4,14 @@
 #include "windows/refresh_cycle.h"
 #include "windows/window_position.h"
 
+namespace engine {
 class ContestLog;
+}  // namespace engine
+
+namespace windows {
+
 class Multiplier;
+
 class Stat_Prov;
 
 // What the windows of the status windows' thread share: the two status
@@ -21,7 +27,7 @@ class Stat_Prov;
 // thread is gone.
 class WindowState {
 public:
-    explicit WindowState(ContestLog& log) : m_Refresh(log) {}
+    explicit WindowState(engine::ContestLog& log) : m_Refresh(log) {}
     WindowState(const WindowState&) = delete;
     WindowState& operator=(const WindowState&) = delete;
 
@@ -42,3 +48,5 @@ public:
     RefreshCycle m_Refresh;
     WindowPosition m_Position;
 };
+
+}  // namespace windows

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace windows {
+
 namespace {
 
 // How long a reset waits for the window thread's start-up, and the unload for
@@ -98,14 +100,14 @@ IDispatch* WindowThread::RunControlDialog() {
     SetupDialogOwner& owner = *this;
     auto dialog = std::make_unique<Setup_ARRL_10m>(m_State, owner);
     {
-        MutexLock lock(m_DialogLock);
+        platform::MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
             return nullptr;  // another thread runs the dialog
         }
         NoteDialog(dialog.get());
     }
     dialog->DoModal(nullptr);
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     NoteDialog(nullptr);
     return dialog->TakeHostLink();
 }
@@ -116,7 +118,7 @@ IDispatch* WindowThread::RunControlDialog() {
 // that the dialog held stays with the process, as the state's own does, since
 // no COM call is made here.
 void WindowThread::TakeBackFrom(DWORD stopped) {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     for (const auto& [thread, dialog] : m_Dialogs) {
         if (thread == stopped) {
             dialog->TakeHostLink();
@@ -193,7 +195,7 @@ void WindowThread::FinishOrStop(const std::vector<Record>& threads) {
 bool WindowThread::Start() {
     HANDLE startUp[2];
     {
-        MutexLock lock(m_DialogLock);
+        platform::MutexLock lock(m_DialogLock);
         ReapFinishedThreads();
         if (m_pSetupDlg || ThreadStarting()) {
             // Host threads that reset at once start one dialog between them:
@@ -217,12 +219,12 @@ bool WindowThread::Start() {
 }
 
 bool WindowThread::Running() {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     return m_pSetupDlg != nullptr;
 }
 
 void WindowThread::ArmCallCheckRefresh(unsigned milliseconds) {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     if (m_pSetupDlg) {
         m_pSetupDlg->RequestRefresh(milliseconds);
     }
@@ -232,7 +234,7 @@ void WindowThread::Close() {
     m_State.m_Host.m_HostApp.RefuseCalls();
     std::vector<Record> threads;
     {
-        MutexLock lock(m_DialogLock);
+        platform::MutexLock lock(m_DialogLock);
         if (m_pSetupDlg) {
             PostToDialog(Setup_ARRL_10m::kRequestClose);
         } else {
@@ -245,7 +247,7 @@ void WindowThread::Close() {
 }
 
 void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     m_pSetupDlg = dialog;
     if (m_CloseRequested) {
         PostToDialog(Setup_ARRL_10m::kRequestClose);
@@ -253,7 +255,7 @@ void WindowThread::PublishSetupDialog(Setup_ARRL_10m* dialog) {
 }
 
 void WindowThread::WindowThreadStarted() {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     for (const Record& t : m_Threads) {
         if (t.id == GetCurrentThreadId()) {
             SetEvent(t.started.Get());
@@ -262,8 +264,10 @@ void WindowThread::WindowThreadStarted() {
 }
 
 void WindowThread::WithdrawSetupDialog(Setup_ARRL_10m* dialog) {
-    MutexLock lock(m_DialogLock);
+    platform::MutexLock lock(m_DialogLock);
     if (m_pSetupDlg == dialog) {
         m_pSetupDlg = nullptr;
     }
 }
+
+}  // namespace windows

@@ -11,7 +11,11 @@
 #include "windows/setup_dialog.h"
 #include "windows/window_state.h"
 
+namespace engine {
 class ContestLog;
+}  // namespace engine
+
+namespace windows {
 
 // The exit code of a window thread that an unload had to stop because it
 // stayed inside a call out of the module past the unload's bound.
@@ -30,7 +34,7 @@ constexpr unsigned long kStoppedThreadExitCode = 0xDEAD0001UL;
 // thread's (window_state.h).
 class WindowThread : private SetupDialogOwner {
 public:
-    explicit WindowThread(ContestLog& log) : m_State(log) {}
+    explicit WindowThread(engine::ContestLog& log) : m_State(log) {}
     WindowThread(const WindowThread&) = delete;
     WindowThread& operator=(const WindowThread&) = delete;
 
@@ -65,9 +69,9 @@ private:
     // handles close with it: only once the thread has set `done` or been stopped.
     struct Record {
         DWORD id = 0;
-        CHandle thread;
-        CHandle started;  // manual reset: the dialog's start-up is over
-        CHandle done;     // manual reset: set by the thread as its very last act
+        platform::CHandle thread;
+        platform::CHandle started;  // manual reset: the dialog's start-up is over
+        platform::CHandle done;     // manual reset: set by the thread as its very last act
         std::unique_ptr<Launch> launch;
     };
 
@@ -89,7 +93,7 @@ private:
 
     WindowState m_State;
 
-    Mutex m_DialogLock;
+    platform::Mutex m_DialogLock;
     // The running control dialog; null while its window does not exist.
     Setup_ARRL_10m* m_pSetupDlg GUARDED_BY(m_DialogLock) = nullptr;
     std::vector<Record> m_Threads GUARDED_BY(m_DialogLock);
@@ -101,3 +105,5 @@ private:
     // Set before the first window thread is created, which then reads it.
     PAPCFUNC m_ExitThreadApc = nullptr;
 };
+
+}  // namespace windows

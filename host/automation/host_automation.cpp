@@ -4,6 +4,8 @@
 
 #include "platform/win32/com_helpers.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr DISPID kDispidFrequency = 2;

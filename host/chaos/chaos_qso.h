@@ -24,10 +24,10 @@ struct ArgText {
 // modelled without the module's calendar code.
 struct TimeArg {
     bool null = false;
-    COleDateTime value;
+    platform::COleDateTime value;
     std::string key;
 
-    const COleDateTime* Get() const { return null ? nullptr : &value; }
+    const platform::COleDateTime* Get() const { return null ? nullptr : &value; }
 };
 
 // The used positions of AddData0's and RemoveData0's argument list.

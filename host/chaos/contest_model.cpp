@@ -10,6 +10,8 @@
 
 #include "platform/text.h"
 
+using namespace platform;
+
 namespace {
 
 // The location codes that count as multipliers: US states and DC, Canadian

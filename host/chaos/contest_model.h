@@ -32,7 +32,7 @@ public:
     static bool ReadTotals(const std::string& summary, Totals& totals);
     static std::string Describe(const Totals& totals);
     // The moment of a date-time argument to the second, as a log keeps it (see TimeArg).
-    static std::string MomentKey(const COleDateTime* time);
+    static std::string MomentKey(const platform::COleDateTime* time);
 
     void Reset() { m_Stored.clear(); }
     // Takes in the QSO as AddData0 does; its result.

@@ -6,6 +6,8 @@
 
 #include "platform/win32/com_helpers.h"
 
+using namespace platform;
+
 namespace {
 
 BSTR Text(const std::wstring& text) {

@@ -3,6 +3,9 @@
 #include "host/simulator/module_watch.h"
 #include "windows/window_thread.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 // The static runtime's record of the loading thread, kept for each load.

@@ -24,7 +24,7 @@ bool IsFieldName(const std::string& name) {
         return false;
     }
     for (char c : name) {
-        if (IsWhiteSpace(c) || c == '<' || c == ',' || c == '{' || c == '}') {
+        if (platform::IsWhiteSpace(c) || c == '<' || c == ',' || c == '{' || c == '}') {
             return false;
         }
     }
@@ -36,7 +36,7 @@ bool IsFieldName(const std::string& name) {
 // more than any log holds and cannot overflow.
 bool ParseFieldTag(const std::string& tagText, AdifTag& tag, std::size_t& length) {
     const std::size_t colon = tagText.find(':');
-    tag.name = UpperCased(tagText.substr(0, colon));
+    tag.name = platform::UpperCased(tagText.substr(0, colon));
     const bool marker = tag.name == "EOH" || tag.name == "EOR";
     if (colon == std::string::npos) {
         tag.hasLength = false;

@@ -9,7 +9,7 @@
 
 inline std::string LowerCased(std::string text) {
     for (char& c : text) {
-        c = ToLowerAscii(c);
+        c = platform::ToLowerAscii(c);
     }
     return text;
 }

@@ -55,7 +55,7 @@ std::string Lookup(const CountryTable& table, const std::string& part) {
 }  // namespace
 
 std::string DxccPrefix(const CountryTable& table, const std::string& call) {
-    const std::string text = UpperCased(TrimWhiteSpace(call));
+    const std::string text = platform::UpperCased(platform::TrimWhiteSpace(call));
     if (const std::string* exact = table.ExactCall(text)) {
         return *exact;
     }

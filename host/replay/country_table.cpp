@@ -5,6 +5,8 @@
 #include "host/replay/file_text.h"
 #include "platform/text.h"
 
+using namespace platform;
+
 namespace {
 
 // Name, CQ zone, ITU zone, continent, latitude, longitude, UTC offset, primary prefix.

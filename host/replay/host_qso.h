@@ -10,7 +10,7 @@ struct HostQso {
     int line = 0;  // the line of the log file on which its record starts
     std::string myCall;
     std::string call;
-    COleDateTime qsoTime;
+    platform::COleDateTime qsoTime;
     unsigned int freqHz = 0;
     std::string mode;
     std::string rstSent;

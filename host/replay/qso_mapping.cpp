@@ -24,7 +24,7 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-bool MapTime(const AdifRecord& record, COleDateTime& time, std::string& error) {
+bool MapTime(const AdifRecord& record, platform::COleDateTime& time, std::string& error) {
     const std::string date = FirstOf(record, {"QSO_DATE"});
     const std::string timeOn = FirstOf(record, {"TIME_ON"});
     int days = 0;
@@ -36,7 +36,7 @@ bool MapTime(const AdifRecord& record, COleDateTime& time, std::string& error) {
     } else if (!AdifTimeToSeconds(timeOn, seconds)) {
         error = "TIME_ON " + Quoted(timeOn) + " is not a time of the form HHMM or HHMMSS";
     } else {
-        time = COleDateTime(OleDateFromDays(days, seconds));
+        time = platform::COleDateTime(OleDateFromDays(days, seconds));
         return true;
     }
     return false;
@@ -54,7 +54,7 @@ bool MapFrequency(const AdifRecord& record, HostQso& qso, std::string& error) {
 }
 
 std::string HostMode(const std::string& adifMode) {
-    const std::string mode = UpperCased(TrimWhiteSpace(adifMode));
+    const std::string mode = platform::UpperCased(platform::TrimWhiteSpace(adifMode));
     return mode == "USB" || mode == "LSB" ? "SSB" : mode;
 }
 
@@ -74,7 +74,7 @@ Result<HostQso> MapAdifRecord(const AdifRecord& record, const CountryTable& coun
     qso.line = record.line;
     qso.call = FirstOf(record, {"CALL"});
     std::string error;
-    if (TrimWhiteSpace(qso.call).empty()) {
+    if (platform::TrimWhiteSpace(qso.call).empty()) {
         error = "record without CALL";
     } else if (MapTime(record, qso.qsoTime, error) && MapFrequency(record, qso, error)) {
         MapTexts(record, qso);

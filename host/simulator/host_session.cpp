@@ -17,6 +17,9 @@
 #include "reports/check_texts.h"
 #include "resources/resource.h"
 
+using namespace platform;
+using namespace reports;
+
 namespace {
 
 const char kControlDialog[] = "Setup ARRL 10 Meter Contest";

@@ -1,5 +1,7 @@
 #include "platform/win32/button.h"
 
+namespace platform {
+
 namespace {
 // The window property that leads from a control to its object.
 constexpr char kObjectProperty[] = "ArrlControlObject";
@@ -56,3 +58,5 @@ LRESULT CALLBACK CButton::ControlProc(HWND control, UINT message, WPARAM wParam,
     }
     return CallWindowProcA(original, control, message, wParam, lParam);
 }
+
+}  // namespace platform

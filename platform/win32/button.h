@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace platform {
+
 // A control of a dialog taken over by an object (subclassed), in place of
 // MFC's CButton: the dialog hands the object the WM_DRAWITEM messages of its
 // owner-drawn control. Attach it with DDX_Control in DoDataExchange; it lets
@@ -33,3 +35,5 @@ private:
     HWND m_hWnd = nullptr;
     WNDPROC m_OldProc = nullptr;
 };
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace platform {
+
 std::string NarrowText(const wchar_t* text, std::size_t length) {
     if (!text || length == 0) {
         return std::string();
@@ -24,3 +26,5 @@ std::wstring WideText(const std::string& text) {
     MultiByteToWideChar(CP_THREAD_ACP, 0, text.data(), narrowLength, buf.data(), size);
     return std::wstring(buf.begin(), buf.end());
 }
+
+}  // namespace platform

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+namespace platform {
+
 // Owners of COM values: each releases what it holds when it goes.
 
 // A COM interface pointer; holds one reference.
@@ -104,3 +106,5 @@ std::wstring WideText(const std::string& text);
 inline std::string BstrText(BSTR text) {
     return NarrowText(text, SysStringLen(text));
 }
+
+}  // namespace platform

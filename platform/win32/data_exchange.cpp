@@ -5,6 +5,8 @@
 #include "platform/win32/button.h"
 #include "platform/win32/dialog.h"
 
+namespace platform {
+
 namespace {
 
 std::string WindowText(HWND window) {
@@ -56,3 +58,5 @@ void DDX_Control(CDataExchange* dx, int id, CButton& control) {
         control.SubclassDlgItem(id, dx->m_pDlgWnd->GetSafeHwnd());
     }
 }
+
+}  // namespace platform

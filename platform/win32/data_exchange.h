@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace platform {
+
 class CButton;
 class CDialog;
 
@@ -31,3 +33,5 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value);
 void DDX_CBString(CDataExchange* dx, int id, std::string& value);
 // Attaches the control to the object, once; no value is exchanged.
 void DDX_Control(CDataExchange* dx, int id, CButton& control);
+
+}  // namespace platform

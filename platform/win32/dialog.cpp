@@ -4,6 +4,8 @@
 #include "platform/win32/data_exchange.h"
 #include "platform/win32/module_instance.h"
 
+namespace platform {
+
 namespace {
 
 // Sent before WM_DPICHANGED where the system has it (Windows 10 1703 on).
@@ -164,3 +166,5 @@ INT_PTR CDialog::HandleCommand(int id, int code) {
 INT_PTR CDialog::HandleSetCursor(HWND window, UINT hitTest, UINT mouseMessage) {
     return OnSetCursor(window, hitTest, mouseMessage) && MessageResult(m_hWnd, TRUE);
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/win32/dpi_layout.h"
 
+namespace platform {
+
 class CDataExchange;
 
 // A dialog window built from one of the module's dialog templates, in place
@@ -109,3 +111,5 @@ private:
     bool m_Modal = false;
     DpiLayout m_DpiLayout;
 };
+
+}  // namespace platform

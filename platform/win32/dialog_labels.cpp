@@ -4,6 +4,8 @@
 
 #include "platform/display_scale.h"
 
+namespace platform {
+
 namespace {
 
 // A push button's text keeps clear of its raised edge and of the focus
@@ -90,3 +92,5 @@ std::vector<LabelRoom> LabelRooms(HWND window, HFONT font, UINT dpi,
     ReleaseDC(window, dc);
     return rooms;
 }
+
+}  // namespace platform

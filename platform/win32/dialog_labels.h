@@ -7,6 +7,8 @@
 
 #include "platform/dialog_units.h"
 
+namespace platform {
+
 // The labels of a dialog's controls and the room each needs, as the window
 // system draws them: a static's text from its left edge, a check box's after
 // its square, a push button's in its middle.
@@ -26,3 +28,5 @@ bool IsLabel(const char* className, DWORD style, DialogLabel::Kind& kind);
 // font for a window at this DPI.
 std::vector<LabelRoom> LabelRooms(HWND window, HFONT font, UINT dpi,
                                   const std::vector<DialogLabel>& labels);
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/win32/window_dpi.h"
 
+namespace platform {
+
 namespace {
 
 constexpr int kPointsPerInch = 72;
@@ -173,3 +175,5 @@ void DpiLayout::Apply(HWND dialog, UINT dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
+
+}  // namespace platform

@@ -8,6 +8,8 @@
 #include "platform/win32/dialog_labels.h"
 #include "platform/win32/gdi_object.h"
 
+namespace platform {
+
 // A dialog's layout for the DPI of its window. The dialog opens laid out by
 // its template for the DPI the window was made for, widened where its font
 // leaves a label too little room (dialog_units.h); when the window moves to
@@ -70,3 +72,5 @@ private:
     int m_ClientUnits = 0;  // the client area's width in the template
     CFont m_Font;           // the font shown at a DPI other than the first
 };
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/win32/handle_owner.h"
 
+namespace platform {
+
 // A GDI object (brush, bitmap, font, ...), deleted with its owner.
 template <typename GdiHandle>
 struct GdiObjectTraits {
@@ -17,3 +19,5 @@ using GdiObject = HandleOwner<GdiObjectTraits<GdiHandle>>;
 using CBrush = GdiObject<HBRUSH>;
 using CBitmap = GdiObject<HBITMAP>;
 using CFont = GdiObject<HFONT>;
+
+}  // namespace platform

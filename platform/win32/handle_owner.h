@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace platform {
+
 // Owns one handle of the window system and closes it with the owner. The
 // traits name the handle's type, the value that stands for none, and the
 // function that closes a handle.
@@ -57,3 +59,5 @@ struct FindHandleTraits {
     static void Close(Handle handle) { FindClose(handle); }
 };
 using CFindHandle = HandleOwner<FindHandleTraits>;
+
+}  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/win32/mem_dc.h"
 
+namespace platform {
+
 CMemDC::CMemDC(HDC target) : m_pDC(target) {
     m_bMemDC = OpenSurface();
 }
@@ -34,3 +36,5 @@ CMemDC::~CMemDC() {
     DeleteObject(m_bitmap);
     DeleteDC(m_hDC);
 }
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace platform {
+
 // An off-screen surface over the part of a device context that needs
 // painting (its clip box). Drawing goes to GetSafeHdc() in the target's own
 // coordinates; the destructor copies the picture to the target in one step,
@@ -28,3 +30,5 @@ private:
     RECT m_rect{};                  // the target's clip box
     bool m_bMemDC = false;          // drawing goes to the off-screen bitmap
 };
+
+}  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/win32/module_instance.h"
 
+namespace platform {
+
 namespace {
 HINSTANCE g_ModuleInstance = nullptr;
 }
@@ -11,3 +13,5 @@ HINSTANCE ModuleInstance() {
 void SetModuleInstance(HINSTANCE instance) {
     g_ModuleInstance = instance;
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/profile.h"
 
+namespace platform {
+
 std::string ReadIniString(const char* file, const char* section, const char* key,
                           const char* defaultValue, std::size_t bufSize) {
     if (bufSize == 0) {
@@ -33,3 +35,5 @@ std::string ReadWholeIniString(const char* file, const char* section, const char
 bool WriteIniString(const char* file, const char* section, const char* key, const char* value) {
     return WritePrivateProfileStringA(section, key, value, file) != FALSE;
 }
+
+}  // namespace platform

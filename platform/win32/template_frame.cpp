@@ -6,6 +6,8 @@
 #include "platform/win32/template_labels.h"
 #include "platform/win32/window_dpi.h"
 
+namespace platform {
+
 namespace {
 
 // What the frame depends on, from either kind of template.
@@ -70,3 +72,5 @@ bool TemplateWindowRect(HINSTANCE module, int templateId, HWND sameFontDialog, R
     }
     return AdjustWindowRectEx(&rect, header.style, FALSE, header.exStyle) != FALSE;
 }
+
+}  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace platform {
+
 namespace {
 
 // Reads an extended template's fields in turn; a read past its end fails.
@@ -128,3 +130,5 @@ std::vector<DialogLabel> TemplateLabels(const BYTE* bytes, DWORD size) {
     }
     return labels;
 }
+
+}  // namespace platform

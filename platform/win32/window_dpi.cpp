@@ -2,6 +2,8 @@
 
 #include "platform/display_scale.h"
 
+namespace platform {
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -30,3 +32,5 @@ UINT WindowDpi(HWND window) {
     }
     return dpi > 0 ? static_cast<UINT>(dpi) : static_cast<UINT>(kBaseDpi);
 }
+
+}  // namespace platform

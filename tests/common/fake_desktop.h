@@ -9,10 +9,10 @@
 #include "reports/cabrillo_header.h"
 
 // A desktop that records what the core asks of it; installed for its lifetime.
-class FakeDesktop : public Desktop {
+class FakeDesktop : public platform::Desktop {
 public:
-    FakeDesktop() { SetDesktop(this); }
-    ~FakeDesktop() override { SetDesktop(nullptr); }
+    FakeDesktop() { exports::SetDesktop(this); }
+    ~FakeDesktop() override { exports::SetDesktop(nullptr); }
 
     void ShowPlainMessage(const std::string& text) override { calls.push_back("plain:" + text); }
     void ShowInfoMessage(const std::string& text, const std::string& caption) override {
@@ -20,7 +20,7 @@ public:
     }
     // Records the header shown; the operator's answer comes from editHeader
     // (CANCEL when there is none).
-    bool EditCabrilloHeader(CabrilloHeader& header) override {
+    bool EditCabrilloHeader(reports::CabrilloHeader& header) override {
         calls.push_back("header");
         shownHeader = header;
         return editHeader ? editHeader(header) : false;
@@ -34,8 +34,8 @@ public:
     std::optional<std::string> HostVersionText() override { return version; }
 
     std::vector<std::string> calls;
-    CabrilloHeader shownHeader;
-    std::function<bool(CabrilloHeader&)> editHeader;
+    reports::CabrilloHeader shownHeader;
+    std::function<bool(reports::CabrilloHeader&)> editHeader;
     bool running = false;
     std::optional<std::string> version;
 };

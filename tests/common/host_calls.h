@@ -8,12 +8,13 @@
 // positions the module does not use carry arbitrary values.
 
 // An OLE date of a calendar date and time of day.
-COleDateTime OleDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+platform::COleDateTime OleDate(int year, int month, int day, int hour = 0, int minute = 0,
+                               int second = 0);
 
 struct QsoArgs {
     const char* myCall = "W1AW";
     const char* call = "K1ABC";
-    COleDateTime time = OleDate(2013, 12, 14, 0, 12);
+    platform::COleDateTime time = OleDate(2013, 12, 14, 0, 12);
     bool nullTime = false;  // pass no date-time at all
     unsigned int freqHz = 28012000;
     const char* mode = "CW";
@@ -31,10 +32,10 @@ QsoArgs MakeQso(const char* call, const char* mode, const char* prefix, const ch
 int AddAsHost(const QsoArgs& qso);
 int RemoveAsHost(const QsoArgs& qso);
 int ResetAsHost(int reportMode = 0, const char* myCall = "W1AW",
-                COleDateTime date1 = OleDate(2013, 12, 14));
+                platform::COleDateTime date1 = OleDate(2013, 12, 14));
 // The same with the host's own pointers, which may be null.
-int ResetAsHostWithDates(int reportMode, const char* myCall, COleDateTime* date1,
-                         COleDateTime* date2);
+int ResetAsHostWithDates(int reportMode, const char* myCall, platform::COleDateTime* date1,
+                         platform::COleDateTime* date2);
 std::string ResultAsHost(int* resultFlag = nullptr);
 int CheckAsHost(const char* call, const char* mode, const char* prefix, const char* band,
                 const char* refBand);

@@ -151,7 +151,7 @@ TEST_F(Intake, FieldsAreWrittenAsGiven) {
     AddAsHost(qso);
     qso.freqHz = 4294967295u;
     qso.nullTime = false;
-    qso.time = COleDateTime(41622.0, COleDateTime::invalid);
+    qso.time = platform::COleDateTime(41622.0, platform::COleDateTime::invalid);
     AddAsHost(qso);
     qso.freqHz = 0;
     qso.time = OleDate(1999, 1, 2, 23, 59, 59);

@@ -174,17 +174,17 @@ TEST_F(Summary, RepeatedCallsGiveTheSameText) {
 
 TEST_F(Summary, TitleTakesTheYearOfTheResetAndTheContestant) {
     struct Case {
-        COleDateTime date1;
+        platform::COleDateTime date1;
         const char* myCall;
         const char* title;
     } const cases[] = {
         {OleDate(2024, 12, 31, 23, 59), "VE3XYZ",
          "\t\tARRL 10 Meter Contest 2024 \r\n\t\t  Contestant: VE3XYZ\r\n"},
-        {COleDateTime(0.0, COleDateTime::null), "",
+        {platform::COleDateTime(0.0, platform::COleDateTime::null), "",
          "\t\tARRL 10 Meter Contest  \r\n\t\t  Contestant: \r\n"},
-        {COleDateTime(41622.0, COleDateTime::invalid), "W1AW",
+        {platform::COleDateTime(41622.0, platform::COleDateTime::invalid), "W1AW",
          "\t\tARRL 10 Meter Contest Invalid DateTime \r\n\t\t  Contestant: W1AW\r\n"},
-        {COleDateTime(1e300), "W1AW",
+        {platform::COleDateTime(1e300), "W1AW",
          "\t\tARRL 10 Meter Contest Invalid DateTime \r\n\t\t  Contestant: W1AW\r\n"},
     };
     for (const Case& c : cases) {

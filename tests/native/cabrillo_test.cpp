@@ -15,6 +15,10 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
 
+using namespace platform;
+using namespace reports;
+using namespace exports;
+
 namespace {
 
 const char kWenda[] = "Plugins/WENDA.ini";

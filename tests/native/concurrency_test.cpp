@@ -14,6 +14,10 @@
 #include "windows/refresh_cycle.h"
 #include "windows/status_button_layout.h"
 
+using namespace platform;
+using namespace windows;
+using namespace exports;
+
 namespace {
 
 class TypingHost : public HostLink {

@@ -16,6 +16,11 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
 
+using namespace platform;
+using namespace engine;
+using namespace reports;
+using namespace exports;
+
 namespace {
 
 class Engine : public ::testing::Test {

@@ -3,6 +3,8 @@
 
 #include "windows/first_run_layout.h"
 
+using namespace windows;
+
 namespace {
 
 // The frames as Wine draws the three templates with its dialog font.

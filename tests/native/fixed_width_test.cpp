@@ -6,6 +6,9 @@
 #include "platform/string_format.h"
 #include "reports/fixed_width.h"
 
+using namespace platform;
+using namespace reports;
+
 TEST(FixedWidthLine, FieldsAsPrintfWritesThem) {
     struct Case {
         std::string field;

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 class LogCheck : public ::testing::Test {
 protected:
     LogCheck() {
-        m_Desktop.editHeader = [](CabrilloHeader&) { return true; };
+        m_Desktop.editHeader = [](reports::CabrilloHeader&) { return true; };
     }
 
     // A report pass of the 2024 contest in CATEGORY-MODE SSB (the header's
@@ -28,7 +28,7 @@ protected:
         ResetAsHost(1, "W1AW", OleDate(2024, 12, 14));
         const struct {
             const char *call, *mode, *prefix, *exch;
-            COleDateTime time;
+            platform::COleDateTime time;
         } qsos[] = {
             {"K1ABC", "CW", "K", "CT", OleDate(2024, 12, 14, 0, 12)},
             {"VE3XYZ", "CW", "VE", "ON", OleDate(2024, 12, 14, 0, 15)},

@@ -3,6 +3,9 @@
 
 #include "engine/log_store.h"
 
+using namespace platform;
+using namespace engine;
+
 namespace {
 
 CInfo Record(const std::string& call, const std::string& mode, const std::string& prefix) {

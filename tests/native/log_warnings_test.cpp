@@ -4,9 +4,12 @@
 
 #include "reports/log_warnings.h"
 
+using namespace platform;
+using namespace reports;
+
 namespace {
 
-using Qsos = std::vector<CInfo>;
+using Qsos = std::vector<engine::CInfo>;
 constexpr int64_t kSaturday = 45640LL * 24 * 60;  // 2024-12-14 0000
 
 COleDateTime At(int64_t minute) {
@@ -14,7 +17,7 @@ COleDateTime At(int64_t minute) {
 }
 
 // The QSO sent a location code, which the module kept as the code given.
-void Sent(CInfo& q, const char* prefix, const std::string& call, const char* exchange,
+void Sent(engine::CInfo& q, const char* prefix, const std::string& call, const char* exchange,
           const char* code) {
     q.m_Prefix = prefix;
     q.m_Call = call;
@@ -22,8 +25,8 @@ void Sent(CInfo& q, const char* prefix, const std::string& call, const char* exc
     q.m_MultCode = code;
 }
 
-CInfo Qso(const std::string& call, const std::string& mode, int64_t minute) {
-    CInfo q;
+engine::CInfo Qso(const std::string& call, const std::string& mode, int64_t minute) {
+    engine::CInfo q;
     Sent(q, "K", call, "CT", "CT");
     q.m_Mode = mode;
     q.m_ExchSent = "MA";
@@ -33,11 +36,11 @@ CInfo Qso(const std::string& call, const std::string& mode, int64_t minute) {
 
 // The warnings of the QSOs stored, with their lines of the log.
 std::vector<Warning> WarningsOf(const CabrilloHeader& header, const Qsos& qsos) {
-    CInfoLog store;
+    engine::CInfoLog store;
     CCabrilloLog log;
     CheckedLogBuilder facts(store);
     for (std::size_t i = 0; i < qsos.size(); ++i) {
-        const CInfo& q = qsos[i];
+        const engine::CInfo& q = qsos[i];
         store.Add(q);
         const std::size_t start = log.m_QsoLines.size();
         facts.Add(

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace platform;
+using namespace reports;
+
 TEST(OperatingTime, SameOverAWeekendAndOverYears) {
     constexpr int64_t kTenYears = 3653LL * 24 * 60;
     struct Case {
@@ -21,14 +24,14 @@ TEST(OperatingTime, SameOverAWeekendAndOverYears) {
         for (const bool years : {false, true}) {
             SCOPED_TRACE(testing::PrintToString(c.minutes) +
                          (years ? " and ten years before" : ""));
-            CInfoLog store;
+            engine::CInfoLog store;
             CheckedLogBuilder facts(store);
             std::vector<int64_t> minutes = c.minutes;
             if (years) {
                 minutes.insert(minutes.begin(), -kTenYears);  // off-time before the rest
             }
             for (std::size_t i = 0; i < minutes.size(); ++i) {
-                store.Add(CInfo());
+                store.Add(engine::CInfo());
                 facts.Add(i, 0, {kTenYears + minutes[i], false});
             }
             const OperatingTime time = OperatingTimeOf(facts.Take().value(), 30, 50);

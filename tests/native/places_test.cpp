@@ -9,6 +9,9 @@
 #include "engine/places.h"
 #include "reports/sponsor_rules.h"
 
+using namespace engine;
+using namespace reports;
+
 TEST(Places, EveryNameStandsForOnePlace) {
     std::map<std::string, std::string> placeOfName;
     for (const Place& place : kPlaces) {

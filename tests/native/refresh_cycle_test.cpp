@@ -10,6 +10,10 @@
 #include "tests/common/scratch_dir.h"
 #include "windows/refresh_cycle.h"
 
+using namespace platform;
+using namespace windows;
+using namespace exports;
+
 namespace {
 
 class ScriptedHost : public HostLink {
@@ -82,10 +86,10 @@ protected:
     ScriptedHost m_Host;
     RecordedView m_View;
     std::vector<std::vector<std::string>> BandRows() {
-        return ContestLog::Locked(m_Log)->m_BandRows;
+        return engine::ContestLog::Locked(m_Log)->m_BandRows;
     }
 
-    ContestLog& m_Log = TheModule().m_Log;
+    engine::ContestLog& m_Log = TheModule().m_Log;
     RefreshCycle m_Refresh{m_Log};
 };
 

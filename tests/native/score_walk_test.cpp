@@ -18,6 +18,11 @@
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+using namespace engine;
+using namespace reports;
+using namespace exports;
+
 namespace {
 
 using Row = std::array<int32_t, 4>;  // QSOs, points, K, VE

@@ -5,6 +5,8 @@
 
 #include "windows/screen_fit.h"
 
+using namespace windows;
+
 namespace {
 
 constexpr int kTitleBar = 22;

@@ -5,6 +5,8 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
 
+using namespace engine;
+
 TEST(Settings, DecimalConversion) {
     struct Case {
         const char* text;

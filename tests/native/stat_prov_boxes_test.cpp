@@ -7,6 +7,9 @@
 #include "engine/places.h"
 #include "windows/stat_prov_boxes.h"
 
+using namespace engine;
+using namespace windows;
+
 namespace {
 
 // The captions of the boxes lit by the worked codes, in id order.

@@ -6,6 +6,10 @@
 #include "engine/contest_log.h"
 #include "windows/status_button_layout.h"
 
+using namespace platform;
+using namespace engine;
+using namespace windows;
+
 namespace {
 
 std::string Describe(const DrawOp& op) {

@@ -3,6 +3,9 @@
 
 #include "windows/status_button_text.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;

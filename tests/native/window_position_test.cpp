@@ -7,6 +7,8 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
 
+using namespace windows;
+
 TEST(WindowPosition, LoadTakesDefaultsForMissingOrZero) {
     ScratchDir dir;
     WindowPosition position;

@@ -5,6 +5,8 @@
 
 #include "platform/dialog_units.h"
 
+using namespace platform;
+
 TEST(DialogUnits, ADialogWidensOnlyForTextsThatItsFontCuts) {
     const UnitsAcross font{6, 4};  // 201 units: 302 pixels
     struct Case {

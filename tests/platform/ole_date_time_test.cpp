@@ -7,6 +7,8 @@
 
 #include "platform/ole_date_time.h"
 
+using namespace platform;
+
 TEST(OleDateTime, FormatsDatesAndTimes) {
     struct Case {
         double dt;

@@ -5,6 +5,8 @@
 #include "platform/profile.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 const char kFile[] = "Plugins\\test.ini";

@@ -31,7 +31,7 @@ TEST(CabrilloQso, FieldsBecomeTheHostsQsoRecord) {
     EXPECT_EQ("10m", qso.band);
     EXPECT_EQ("CW", qso.mode);
     EXPECT_EQ("2024-12-14 13:24:00", qso.qsoTime.Format("%Y-%m-%d %H:%M:%S"));
-    EXPECT_EQ(COleDateTime::valid, qso.qsoTime.m_status);
+    EXPECT_EQ(platform::COleDateTime::valid, qso.qsoTime.m_status);
     EXPECT_EQ("VE3EJ", qso.myCall);
     EXPECT_EQ("599", qso.rstSent);
     EXPECT_EQ("ON", qso.exchSent);

@@ -14,6 +14,8 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/replay/replayed_log.h"
 
+using namespace platform;
+
 namespace {
 
 // The sponsor's multipliers by kind: states (with DC), Canadian, Mexican

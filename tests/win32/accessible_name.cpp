@@ -4,6 +4,8 @@
 
 #include "platform/win32/com_helpers.h"
 
+using namespace platform;
+
 std::string AccessibleName(HWND window) {
     const HRESULT initialised = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     std::string name = "<none>";

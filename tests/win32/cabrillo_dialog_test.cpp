@@ -15,6 +15,8 @@
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/wine_path.h"
 
+using namespace platform;
+
 namespace {
 
 std::string Wenda(const char* key) {

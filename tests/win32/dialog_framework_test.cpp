@@ -14,15 +14,17 @@
 #include "tests/win32/framework_test_ids.h"
 #include "tests/win32/window_helpers.h"
 
+using namespace platform;
+
 namespace {
 
-class RecordingButton : public CButton {
+class RecordingButton : public platform::CButton {
 public:
     void DrawItem(const DRAWITEMSTRUCT& item) override { drawnControls.push_back(item.hwndItem); }
     std::vector<HWND> drawnControls;
 };
 
-class TestDialog : public CDialog {
+class TestDialog : public platform::CDialog {
 public:
     TestDialog() : CDialog(IDD_FRAMEWORK_TEST) {}
 

@@ -11,6 +11,8 @@
 #include "platform/win32/handle_owner.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 bool IsOpen(HANDLE handle) {

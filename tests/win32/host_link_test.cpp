@@ -11,6 +11,9 @@
 #include "tests/win32/window_helpers.h"
 #include "windows/host_app.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 // What a window thread got from the host through the link.

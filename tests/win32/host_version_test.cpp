@@ -11,6 +11,8 @@
 #include "tests/win32/wine_path.h"
 #include "windows/host_program.h"
 
+using namespace windows;
+
 namespace {
 
 enum Program { kVersion2, kVersion3, kNoVersion };

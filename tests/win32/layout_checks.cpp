@@ -6,6 +6,8 @@
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/window_picture.h"
 
+using namespace platform;
+
 namespace {
 
 // The kinds of control that show a text, and kDrawn for all others.

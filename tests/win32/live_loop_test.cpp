@@ -224,7 +224,7 @@ TEST(Unload, FreeLibraryClosesTheWindowsInOrderAndReturns) {
     ASSERT_TRUE(module);
     auto reset = reinterpret_cast<decltype(&ResetStats0)>(
         reinterpret_cast<void*>(GetProcAddress(module, "ResetStats0")));
-    COleDateTime date = OleDate(2013, 12, 14);
+    platform::COleDateTime date = OleDate(2013, 12, 14);
     reset("", 0, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "", "", 0, 0, 0, 0, 0, "",
           "", "");
     HWND dialog = WaitForControlDialog();

@@ -4,6 +4,8 @@
 #include "platform/win32/gdi_object.h"
 #include "platform/win32/mem_dc.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);

@@ -20,6 +20,10 @@
 #include "windows/status_button_layout.h"
 #include "windows/status_windows.h"
 
+using namespace platform;
+using namespace engine;
+using namespace windows;
+
 namespace {
 
 constexpr COLORREF kWorkedWith = RGB(255, 255, 198);

@@ -13,7 +13,7 @@
 
 // The control dialog with a record of its refresh timer: each arming and each
 // timer message that reached it.
-class RecordingSetup : public Setup_ARRL_10m {
+class RecordingSetup : public windows::Setup_ARRL_10m {
 public:
     using Setup_ARRL_10m::Setup_ARRL_10m;
     std::vector<UINT> Arms() const;
@@ -32,7 +32,7 @@ private:
 // The control dialog run modally on a window thread of its own, as the module
 // runs it, until the object goes; the status windows it opened close after it.
 // It owns the dialog as the module's window thread does.
-class RunningSetup : private SetupDialogOwner {
+class RunningSetup : private windows::SetupDialogOwner {
 public:
     RunningSetup();
     ~RunningSetup();
@@ -41,7 +41,7 @@ public:
 
     HWND Window() const { return m_Window; }
     const RecordingSetup& Dialog() const { return m_Dialog; }
-    const WindowState& State() const { return m_State; }
+    const windows::WindowState& State() const { return m_State; }
     bool IsChecked(int id) const;
     // Whether the dialog has published itself, as the host's threads see it.
     bool Published() const { return m_Published; }
@@ -49,12 +49,12 @@ public:
     void RequestRefresh(UINT milliseconds) { m_Dialog.RequestRefresh(milliseconds); }
 
 private:
-    void PublishSetupDialog(Setup_ARRL_10m*) override { m_Published = true; }
+    void PublishSetupDialog(windows::Setup_ARRL_10m*) override { m_Published = true; }
     void WindowThreadStarted() override {}
-    void WithdrawSetupDialog(Setup_ARRL_10m*) override { m_Published = false; }
+    void WithdrawSetupDialog(windows::Setup_ARRL_10m*) override { m_Published = false; }
 
-    ContestLog m_Log;
-    WindowState m_State{m_Log};
+    engine::ContestLog m_Log;
+    windows::WindowState m_State{m_Log};
     std::atomic<bool> m_Published{false};
     RecordingSetup m_Dialog;
     HWND m_Window = nullptr;

@@ -17,6 +17,9 @@
 #include "tests/win32/window_picture.h"
 #include "windows/status_windows.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 constexpr char kSettingsFile[] = "Plugins\\ARRL-10M_CW_SSB.ini";

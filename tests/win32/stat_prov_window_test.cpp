@@ -16,6 +16,10 @@
 #include "tests/win32/window_picture.h"
 #include "windows/status_windows.h"
 
+using namespace platform;
+using namespace engine;
+using namespace windows;
+
 namespace {
 
 // Template 115's boxes, row by row as the window shows them (dialog units).

@@ -12,6 +12,9 @@
 #include "tests/win32/window_picture.h"
 #include "windows/window_placement.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 constexpr char kSettingsFile[] = "Plugins\\ARRL-10M_CW_SSB.ini";

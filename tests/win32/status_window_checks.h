@@ -29,9 +29,9 @@ struct PositionCase {
 };
 
 // Where the first-run layout puts the window on the main screen.
-PixelPoint FirstRunPosition(HWND window, ModuleWindow which);
+windows::PixelPoint FirstRunPosition(HWND window, windows::ModuleWindow which);
 // The window's top-left corner is where the case expects it.
-void ExpectOpenedAt(HWND window, ModuleWindow which, const PositionCase& expected);
+void ExpectOpenedAt(HWND window, windows::ModuleWindow which, const PositionCase& expected);
 
 // Caption, system menu, top-most, the module's icon; resizable or not.
 void ExpectStatusWindowFrame(HWND window, bool resizable);

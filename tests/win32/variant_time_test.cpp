@@ -10,6 +10,8 @@
 
 #include "platform/ole_date_time.h"
 
+using namespace platform;
+
 namespace {
 
 std::string WindowsText(double dt) {

@@ -25,6 +25,9 @@
 #include "tests/win32/window_helpers.h"
 #include "windows/window_thread.h"
 
+using namespace platform;
+using namespace windows;
+
 namespace {
 
 // What the host may wait in FreeLibrary at the most, whatever it does.

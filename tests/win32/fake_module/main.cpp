@@ -5,6 +5,8 @@
 
 #include "exports/plugin_api.h"
 
+using namespace platform;
+
 namespace {
 
 DWORD WINAPI Straggler(LPVOID) {
