@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the module's layers on their built libraries and objects.
 
-    check_layers.py [--nm NM] [--objdump OBJDUMP] LAYER_FILES
+    check_layers.py [--nm NM] [--objdump OBJDUMP] [--target BFDNAME] LAYER_FILES
 
 LAYER_FILES lists the layers from the bottom up, one a line: the layer's
 name, a tab, and its archives and objects apart by ";". The check fails
@@ -12,6 +12,10 @@ name, a tab, and its archives and objects apart by ";". The check fails
 - two files of the module define one global symbol, other than the copies
   of an inline function or template that every object using it keeps (weak
   symbols, and on Windows the COMDAT sections the linker picks one of).
+
+With --target, the objects are read as that format: objects that also carry
+intermediate code for the link-time optimiser are read for their machine
+code, which the module is linked from, not through the optimiser's plugin.
 """
 
 import argparse
@@ -20,10 +24,10 @@ import sys
 from collections import defaultdict
 
 
-def symbols(nm, path):
+def symbols(nm, path, target):
     """The global symbols that each member of an archive (or an object)
     defines, with whether the definition is weak, and those it needs."""
-    out = subprocess.run([nm, "-A", path], check=True, capture_output=True, text=True).stdout
+    out = subprocess.run([nm, "-A", *target, path], check=True, capture_output=True, text=True).stdout
     members = defaultdict(lambda: (set(), set()))
     for line in out.splitlines():
         where, _, listing = line.rpartition(":")
@@ -39,12 +43,12 @@ def symbols(nm, path):
     return members
 
 
-def comdat_names(objdump, path):
+def comdat_names(objdump, path, target):
     """The names whose code or data sits in a COMDAT section, which Windows'
     objects name after their symbol (".text$NAME"): one copy is kept."""
     if not objdump:
         return set()
-    out = subprocess.run([objdump, "-t", path], check=True, capture_output=True, text=True).stdout
+    out = subprocess.run([objdump, "-t", *target, path], check=True, capture_output=True, text=True).stdout
     names = set()
     for line in out.splitlines():
         if "(scl   3)" in line and "$" in line.split()[-1]:
@@ -57,15 +61,15 @@ def is_copy(name, weak, comdat):
     return weak or name in comdat or name[1:] in comdat
 
 
-def check(layers, nm, objdump):
+def check(layers, nm, objdump, target):
     faults = []
     owner = {}  # symbol -> (layer index, file) of its first strong definition
     defined_in = defaultdict(set)  # symbol -> layer indexes
     needs = []  # (layer index, member, symbol)
     for index, (layer, paths) in enumerate(layers):
         for path in paths:
-            comdat = comdat_names(objdump, path)
-            for member, (defined, undefined) in symbols(nm, path).items():
+            comdat = comdat_names(objdump, path, target)
+            for member, (defined, undefined) in symbols(nm, path, target).items():
                 for name, weak in defined:
                     defined_in[name].add(index)
                     if is_copy(name, weak, comdat):
@@ -87,6 +91,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--nm", default="nm")
     parser.add_argument("--objdump", default=None)
+    parser.add_argument("--target", default=None)
     parser.add_argument("layer_files")
     args = parser.parse_args()
     layers = []
@@ -95,7 +100,8 @@ def main():
             if line.strip():
                 name, files = line.rstrip("\n").split("\t")
                 layers.append((name, [f for f in files.split(";") if f]))
-    faults = check(layers, args.nm, args.objdump)
+    target = ["--target", args.target] if args.target else []
+    faults = check(layers, args.nm, args.objdump, target)
     for fault in faults:
         print(fault)
     print(f"{len(layers)} layers, {'no fault' if not faults else f'{len(faults)} faults'}")
