@@ -44,8 +44,10 @@ function(arrl_wine_gtest target)
         gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
         return()
     endif()
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-${ARG_CASES}"
-        PROPERTIES ${properties})
+    if(NOT ARG_CASES STREQUAL "*")
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-${ARG_CASES}"
+            PROPERTIES ${properties})
+    endif()
     arrl_wine_properties(marked ${wow64} EXIT_TIMING "${ARG_EXIT_TIMING}"
         PROPERTIES ${ARG_PROPERTIES})
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "${ARG_CASES}"
