@@ -9,6 +9,7 @@
 #include "windows/refresh_cycle.h"
 
 using namespace platform;
+using namespace engine;
 using namespace windows;
 using namespace exports;
 
@@ -38,10 +39,10 @@ void BM_CheckCall(benchmark::State& state) {
 // The same answer by walking the whole store, twice at worst.
 int LinearCheck(const std::string& call, const std::string& mode, const std::string& prefix,
                 const std::string& band) {
-    engine::ContestLog::Locked data(TheModule().m_Log);
-    const engine::CInfoLog& store = data->m_InfoLog;
+    ContestLog::Locked data(TheModule().m_Log);
+    const CInfoLog& store = data->m_InfoLog;
     for (std::size_t i = 0; i < store.GetSize(); ++i) {
-        const engine::CInfo& q = store[i];
+        const CInfo& q = store[i];
         if (q.m_Call == call && q.m_Band == band && q.m_Mode == mode) {
             return 0;
         }
@@ -115,10 +116,10 @@ void BM_RefreshRows(benchmark::State& state) {
 
 // The rows by comparing every record with every band.
 void LinearRows(const std::vector<std::string>& bandNames, const std::string& call) {
-    engine::ContestLog::Locked data(TheModule().m_Log);
-    engine::ContestLogData& log = *data;
+    ContestLog::Locked data(TheModule().m_Log);
+    ContestLogData& log = *data;
     for (std::size_t i = 0; i < log.m_InfoLog.GetSize(); ++i) {
-        const engine::CInfo& q = log.m_InfoLog[i];
+        const CInfo& q = log.m_InfoLog[i];
         for (std::size_t k = 0; k < bandNames.size(); ++k) {
             if (q.m_Band == bandNames[k] && q.m_Call == call) {
                 log.m_BandRows[k][3] = q.m_MultCode;

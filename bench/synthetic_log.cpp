@@ -2,6 +2,8 @@
 
 #include "tests/common/module_exports.h"
 
+using namespace platform;
+
 namespace {
 
 const char* const kStates[] = {"MA", "CT", "TX", "CA", "NY", "OH", "FL", "WA", "CO", "GA"};
@@ -12,7 +14,7 @@ SyntheticQso MakeQso(std::size_t i) {
     const std::size_t station = (i * 7919) % 40000;  // repeats: the same station on both modes
     q.mode = (i % 3 == 0) ? "SSB" : "CW";
     q.freqHz = 28000000u + static_cast<unsigned>(i % 1700) * 1000u;
-    q.time = platform::COleDateTime(41622.0 + static_cast<double>(i % 2880) / 1440.0);
+    q.time = COleDateTime(41622.0 + static_cast<double>(i % 2880) / 1440.0);
     switch (station % 4) {
         case 0:
         case 1:
@@ -46,7 +48,7 @@ std::vector<SyntheticQso> MakeSyntheticLog(std::size_t count) {
 
 void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode,
                     const ModuleExports& module) {
-    platform::COleDateTime date(41622.0);
+    COleDateTime date(41622.0);
     module.ResetStats0("", reportMode, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "", "",
                        0, 0, 0, 0.0, 0.0, "", "", "");
     for (const SyntheticQso& q : log) {
@@ -55,14 +57,14 @@ void LoadIntoModule(const std::vector<SyntheticQso>& log, int reportMode,
 }
 
 void AddToModule(const SyntheticQso& q, const ModuleExports& module) {
-    platform::COleDateTime time = q.time;
+    COleDateTime time = q.time;
     module.AddData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz, q.mode.c_str(),
                     "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "", "", "", "", "",
                     q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m", "");
 }
 
 void RemoveFromModule(const SyntheticQso& q) {
-    platform::COleDateTime time = q.time;
+    COleDateTime time = q.time;
     Module().RemoveData0("W1AW", q.call.c_str(), &time, &time, &time, &time, 0, q.freqHz,
                          q.mode.c_str(), "599", "599", "MA", q.exchRcvd.c_str(), "", "", "", "", "",
                          "", "", "", "", q.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "10m",

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+using namespace platform;
+
 namespace {
 
 // Length bytes from kFirstWord on name a word that the contest's rules
@@ -70,13 +72,12 @@ const char* FuzzInput::Text() {
     return m_Texts.back().c_str();
 }
 
-platform::COleDateTime* FuzzInput::Date() {
+COleDateTime* FuzzInput::Date() {
     if (Byte() == kNullDate) {
         return nullptr;
     }
     const double value = Double();
-    const auto status =
-        static_cast<platform::COleDateTime::DateTimeStatus>(static_cast<int8_t>(Byte()));
+    const auto status = static_cast<COleDateTime::DateTimeStatus>(static_cast<int8_t>(Byte()));
     m_Dates.emplace_back(value, status);
     return &m_Dates.back();
 }

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+using namespace platform;
+
 namespace {
 
 const char kSetName[] = "ARRL 10 Meter Contest (C)";
@@ -39,13 +41,12 @@ void ModuleCalls::Expect(const char* what, long got, long want, const std::strin
 
 int ModuleCalls::CallQsoEntry(decltype(PluginExports::AddData0) entry, const char* name,
                               const ChaosQso& q) {
-    platform::COleDateTime other(m_Random.Below(50000) + 0.5);
+    COleDateTime other(m_Random.Below(50000) + 0.5);
     return m_Run.Timed(m_Thread, name, kCallBoundMs, [&] {
-        return entry(q.myCall.Get(), q.call.Get(),
-                     const_cast<platform::COleDateTime*>(q.time.Get()), &other, nullptr, &other,
-                     m_Random.Next(), q.freqHz, q.mode.Get(), q.rstSent.Get(), q.rstRcvd.Get(),
-                     q.exchSent.Get(), q.exchRcvd.Get(), Junk(), Junk(), Junk(), Junk(), Junk(),
-                     Junk(), Junk(), Junk(), Junk(), q.prefix.Get(),
+        return entry(q.myCall.Get(), q.call.Get(), const_cast<COleDateTime*>(q.time.Get()), &other,
+                     nullptr, &other, m_Random.Next(), q.freqHz, q.mode.Get(), q.rstSent.Get(),
+                     q.rstRcvd.Get(), q.exchSent.Get(), q.exchRcvd.Get(), Junk(), Junk(), Junk(),
+                     Junk(), Junk(), Junk(), Junk(), Junk(), Junk(), q.prefix.Get(),
                      static_cast<int>(m_Random.Next()), -1, INT_MIN, 1e300, -0.0, Junk(), Junk(),
                      Junk(), q.band.Get(), Junk());
     });
@@ -127,8 +128,8 @@ void ModuleCalls::GetResult() {
 }
 
 void ModuleCalls::ResetPass(int reportMode) {
-    platform::COleDateTime date1(45269.0 + m_Random.Below(3));
-    platform::COleDateTime date2(date1.m_dt + 2.0);
+    COleDateTime date1(45269.0 + m_Random.Below(3));
+    COleDateTime date2(date1.m_dt + 2.0);
     const bool odd = m_Random.Percent(kOddPercent);
     const ArgText myCall = odd ? QsoMaker::OddText(m_Random) : ArgText("W1AW");
     const auto pass = m_Run.PassAlone(m_Thread);

@@ -6,6 +6,8 @@
 
 #include "host/chaos/contest_model.h"
 
+using namespace platform;
+
 namespace {
 
 // The contest's weekend: 2023-12-09 is day 45269 after 1899-12-30.
@@ -31,22 +33,21 @@ const std::string kOddTexts[] = {
     "CON", "..\\..\\x", "/MM", "599 MA", kLong,       kHuge};
 
 // Date-times that no calendar date holds, or that are not valid.
-platform::COleDateTime OddMoment(ChaosRandom& random) {
+COleDateTime OddMoment(ChaosRandom& random) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    const platform::COleDateTime moments[] = {
-        platform::COleDateTime(nan),
-        platform::COleDateTime(inf),
-        platform::COleDateTime(-inf),
-        platform::COleDateTime(1e300),
-        platform::COleDateTime(-1e7),
-        platform::COleDateTime(2958465.0),
-        platform::COleDateTime(-657434.25),
-        platform::COleDateTime(-1.25),
-        platform::COleDateTime(0.0),
-        platform::COleDateTime(kContestDay + 0.5, platform::COleDateTime::invalid),
-        platform::COleDateTime(1.0, platform::COleDateTime::null),
-        platform::COleDateTime(kContestDay, platform::COleDateTime::DateTimeStatus(7))};
+    const COleDateTime moments[] = {COleDateTime(nan),
+                                    COleDateTime(inf),
+                                    COleDateTime(-inf),
+                                    COleDateTime(1e300),
+                                    COleDateTime(-1e7),
+                                    COleDateTime(2958465.0),
+                                    COleDateTime(-657434.25),
+                                    COleDateTime(-1.25),
+                                    COleDateTime(0.0),
+                                    COleDateTime(kContestDay + 0.5, COleDateTime::invalid),
+                                    COleDateTime(1.0, COleDateTime::null),
+                                    COleDateTime(kContestDay, COleDateTime::DateTimeStatus(7))};
     return random.PickFrom(moments);
 }
 
@@ -83,7 +84,7 @@ TimeArg QsoMaker::Time(bool odd) {
     } else if (odd) {
         time.value = OddMoment(m_Random);
     } else {
-        time.value = platform::COleDateTime(kContestDay + m_Random.Below(2 * 86400) / 86400.0);
+        time.value = COleDateTime(kContestDay + m_Random.Below(2 * 86400) / 86400.0);
     }
     time.key = ContestModel::MomentKey(time.Get());
     return time;

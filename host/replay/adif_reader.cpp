@@ -5,6 +5,8 @@
 #include "host/replay/ascii_text.h"
 #include "host/replay/file_text.h"
 
+using namespace platform;
+
 namespace {
 
 // One <...> of the text, with the value that follows it when it has a length.
@@ -24,7 +26,7 @@ bool IsFieldName(const std::string& name) {
         return false;
     }
     for (char c : name) {
-        if (platform::IsWhiteSpace(c) || c == '<' || c == ',' || c == '{' || c == '}') {
+        if (IsWhiteSpace(c) || c == '<' || c == ',' || c == '{' || c == '}') {
             return false;
         }
     }
@@ -36,7 +38,7 @@ bool IsFieldName(const std::string& name) {
 // more than any log holds and cannot overflow.
 bool ParseFieldTag(const std::string& tagText, AdifTag& tag, std::size_t& length) {
     const std::size_t colon = tagText.find(':');
-    tag.name = platform::UpperCased(tagText.substr(0, colon));
+    tag.name = UpperCased(tagText.substr(0, colon));
     const bool marker = tag.name == "EOH" || tag.name == "EOR";
     if (colon == std::string::npos) {
         tag.hasLength = false;

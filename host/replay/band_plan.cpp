@@ -5,6 +5,8 @@
 
 #include "host/replay/ascii_text.h"
 
+using namespace platform;
+
 namespace {
 
 struct Band {
@@ -36,7 +38,7 @@ std::uint64_t DecimalValue(const std::string& digits) {
 }  // namespace
 
 bool MegahertzToHertz(const std::string& text, unsigned int& hertz) {
-    const std::string number = platform::TrimWhiteSpace(text);
+    const std::string number = TrimWhiteSpace(text);
     const std::size_t point = number.find('.');
     const std::string whole = number.substr(0, point);
     const std::string fraction = point == std::string::npos ? "" : number.substr(point + 1);
@@ -68,5 +70,5 @@ std::string BandOfFrequency(unsigned int hertz) {
 }
 
 std::string HostBandName(const std::string& adifBand) {
-    return LowerCased(platform::TrimWhiteSpace(adifBand));
+    return LowerCased(TrimWhiteSpace(adifBand));
 }

@@ -8,6 +8,8 @@
 #include "host/replay/band_plan.h"
 #include "host/replay/call_country.h"
 
+using namespace platform;
+
 namespace {
 
 enum Field { kFreq, kMode, kDate, kTime, kMyCall, kRstSent, kExchSent, kCall, kRstRcvd, kExchRcvd };
@@ -48,7 +50,7 @@ bool MapFrequency(const std::string& kHz, HostQso& qso, std::string& error) {
 
 bool MapMode(const std::string& mode, HostQso& qso, std::string& error) {
     for (const ModeName& name : kModes) {
-        if (platform::UpperCased(mode) == name.cabrillo) {
+        if (UpperCased(mode) == name.cabrillo) {
             qso.mode = name.host;
             return true;
         }
@@ -66,7 +68,7 @@ bool MapTime(const std::string& date, const std::string& time, HostQso& qso, std
     } else if (time.size() != 4 || !AdifTimeToSeconds(time, seconds)) {
         error = "time " + Quoted(time) + " is not a time of the form HHMM";
     } else {
-        qso.qsoTime = platform::COleDateTime(OleDateFromDays(days, seconds));
+        qso.qsoTime = COleDateTime(OleDateFromDays(days, seconds));
         return true;
     }
     return false;

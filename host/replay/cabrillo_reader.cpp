@@ -2,6 +2,8 @@
 
 #include "host/replay/ascii_text.h"
 
+using namespace platform;
+
 namespace {
 
 const char kStartOfLog[] = "START-OF-LOG";
@@ -10,13 +12,13 @@ const char kQso[] = "QSO";
 
 // The tag of a line and what follows its colon; false for a line without one.
 bool SplitTag(const std::string& line, std::string& tag, std::string& value) {
-    const std::string text = platform::TrimWhiteSpace(line);
+    const std::string text = TrimWhiteSpace(line);
     const std::size_t colon = text.find(':');
     if (colon == 0 || colon == std::string::npos || text.find_first_of(" \t") < colon) {
         return false;
     }
-    tag = platform::UpperCased(text.substr(0, colon));
-    value = platform::TrimWhiteSpace(text.substr(colon + 1));
+    tag = UpperCased(text.substr(0, colon));
+    value = TrimWhiteSpace(text.substr(colon + 1));
     return true;
 }
 
@@ -39,7 +41,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool IsCabrilloText(const std::string& text) {
     for (const std::string& line : Lines(text)) {
-        if (!platform::TrimWhiteSpace(line).empty()) {
+        if (!TrimWhiteSpace(line).empty()) {
             std::string tag;
             std::string value;
             return SplitTag(line, tag, value) && tag == kStartOfLog;

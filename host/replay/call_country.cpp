@@ -5,6 +5,8 @@
 
 #include "host/replay/ascii_text.h"
 
+using namespace platform;
+
 namespace {
 
 const char* const kOperatingSuffixes[] = {"P", "M", "MM", "AM", "QRP", "A", "R", "LH"};
@@ -55,7 +57,7 @@ std::string Lookup(const CountryTable& table, const std::string& part) {
 }  // namespace
 
 std::string DxccPrefix(const CountryTable& table, const std::string& call) {
-    const std::string text = platform::UpperCased(platform::TrimWhiteSpace(call));
+    const std::string text = UpperCased(TrimWhiteSpace(call));
     if (const std::string* exact = table.ExactCall(text)) {
         return *exact;
     }

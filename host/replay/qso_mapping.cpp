@@ -7,6 +7,8 @@
 #include "host/replay/band_plan.h"
 #include "host/replay/call_country.h"
 
+using namespace platform;
+
 namespace {
 
 // The first of the named fields that the record holds with a value.
@@ -24,7 +26,7 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-bool MapTime(const AdifRecord& record, platform::COleDateTime& time, std::string& error) {
+bool MapTime(const AdifRecord& record, COleDateTime& time, std::string& error) {
     const std::string date = FirstOf(record, {"QSO_DATE"});
     const std::string timeOn = FirstOf(record, {"TIME_ON"});
     int days = 0;
@@ -36,7 +38,7 @@ bool MapTime(const AdifRecord& record, platform::COleDateTime& time, std::string
     } else if (!AdifTimeToSeconds(timeOn, seconds)) {
         error = "TIME_ON " + Quoted(timeOn) + " is not a time of the form HHMM or HHMMSS";
     } else {
-        time = platform::COleDateTime(OleDateFromDays(days, seconds));
+        time = COleDateTime(OleDateFromDays(days, seconds));
         return true;
     }
     return false;
@@ -54,7 +56,7 @@ bool MapFrequency(const AdifRecord& record, HostQso& qso, std::string& error) {
 }
 
 std::string HostMode(const std::string& adifMode) {
-    const std::string mode = platform::UpperCased(platform::TrimWhiteSpace(adifMode));
+    const std::string mode = UpperCased(TrimWhiteSpace(adifMode));
     return mode == "USB" || mode == "LSB" ? "SSB" : mode;
 }
 
@@ -74,7 +76,7 @@ Result<HostQso> MapAdifRecord(const AdifRecord& record, const CountryTable& coun
     qso.line = record.line;
     qso.call = FirstOf(record, {"CALL"});
     std::string error;
-    if (platform::TrimWhiteSpace(qso.call).empty()) {
+    if (TrimWhiteSpace(qso.call).empty()) {
         error = "record without CALL";
     } else if (MapTime(record, qso.qsoTime, error) && MapFrequency(record, qso, error)) {
         MapTexts(record, qso);

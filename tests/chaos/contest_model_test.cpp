@@ -12,6 +12,8 @@
 #include "host/replay/replay_log.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 ChaosQso FromReplay(const HostQso& q) {
@@ -40,7 +42,7 @@ ChaosQso Qso(const char* call, const char* mode, const char* prefix, const char*
     qso.exchRcvd = exchange;
     qso.exchSent = "MA";
     qso.band = "10m";
-    qso.time.value = platform::COleDateTime(time);
+    qso.time.value = COleDateTime(time);
     qso.time.key = ContestModel::MomentKey(&qso.time.value);
     return qso;
 }
@@ -87,26 +89,24 @@ TEST(ContestModel, MomentsAsALogKeepsThem) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct Case {
         const char* what;
-        platform::COleDateTime time;
+        COleDateTime time;
         bool missing;
         const char* key;
     } cases[] = {
-        {"a contest second", platform::COleDateTime(45269.5), false, "45269:43200"},
-        {"the last half second rounds up", platform::COleDateTime(45269.0 + 86399.5 / 86400), false,
+        {"a contest second", COleDateTime(45269.5), false, "45269:43200"},
+        {"the last half second rounds up", COleDateTime(45269.0 + 86399.5 / 86400), false,
          "45270:0"},
-        {"before 1899-12-30, the fraction counts forward", platform::COleDateTime(-1.25), false,
-         "-1:21600"},
-        {"0100-01-01", platform::COleDateTime(-657434.0), false, "-657434:0"},
-        {"before the year 100", platform::COleDateTime(-657435.0), false, "out"},
-        {"9999-12-31", platform::COleDateTime(2958465.0), false, "2958465:0"},
-        {"rounded into the year 10000", platform::COleDateTime(2958465.9999999), false, "out"},
-        {"not a number", platform::COleDateTime(nan), false, "out"},
-        {"not valid", platform::COleDateTime(45269.5, platform::COleDateTime::invalid), false,
-         "s1"},
-        {"null", platform::COleDateTime(1.0, platform::COleDateTime::null), false, "s2"},
-        {"a status of the host's own",
-         platform::COleDateTime(1.0, platform::COleDateTime::DateTimeStatus(7)), false, "s7"},
-        {"no date-time at all", platform::COleDateTime(), true, "s2"},
+        {"before 1899-12-30, the fraction counts forward", COleDateTime(-1.25), false, "-1:21600"},
+        {"0100-01-01", COleDateTime(-657434.0), false, "-657434:0"},
+        {"before the year 100", COleDateTime(-657435.0), false, "out"},
+        {"9999-12-31", COleDateTime(2958465.0), false, "2958465:0"},
+        {"rounded into the year 10000", COleDateTime(2958465.9999999), false, "out"},
+        {"not a number", COleDateTime(nan), false, "out"},
+        {"not valid", COleDateTime(45269.5, COleDateTime::invalid), false, "s1"},
+        {"null", COleDateTime(1.0, COleDateTime::null), false, "s2"},
+        {"a status of the host's own", COleDateTime(1.0, COleDateTime::DateTimeStatus(7)), false,
+         "s7"},
+        {"no date-time at all", COleDateTime(), true, "s2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

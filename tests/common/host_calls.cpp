@@ -4,6 +4,8 @@
 
 #include "tests/common/module_exports.h"
 
+using namespace platform;
+
 namespace {
 
 const char kJunk[] = "junk";
@@ -11,8 +13,8 @@ const char kJunk[] = "junk";
 using Entry = decltype(ModuleExports::AddData0);
 
 int CallQsoEntry(Entry entry, const QsoArgs& q) {
-    platform::COleDateTime time = q.time;
-    platform::COleDateTime other(12345.5);
+    COleDateTime time = q.time;
+    COleDateTime other(12345.5);
     return entry(q.myCall, q.call, q.nullTime ? nullptr : &time, &other, &other, &other, 0xDEADu,
                  q.freqHz, q.mode, q.rstSent, q.rstRcvd, q.exchSent, q.exchRcvd, kJunk, kJunk,
                  kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, q.prefix, -7, 99, 1, 3.5, -1e9,
@@ -21,9 +23,9 @@ int CallQsoEntry(Entry entry, const QsoArgs& q) {
 
 }  // namespace
 
-platform::COleDateTime OleDate(int year, int month, int day, int hour, int minute, int second) {
-    return platform::COleDateTime(static_cast<double>(platform::OleDayOf(year, month, day)) +
-                                  (hour * 3600 + minute * 60 + second) / 86400.0);
+COleDateTime OleDate(int year, int month, int day, int hour, int minute, int second) {
+    return COleDateTime(static_cast<double>(OleDayOf(year, month, day)) +
+                        (hour * 3600 + minute * 60 + second) / 86400.0);
 }
 
 QsoArgs MakeQso(const char* call, const char* mode, const char* prefix, const char* exchRcvd) {
@@ -43,13 +45,13 @@ int RemoveAsHost(const QsoArgs& qso) {
     return CallQsoEntry(Module().RemoveData0, qso);
 }
 
-int ResetAsHost(int reportMode, const char* myCall, platform::COleDateTime date1) {
-    platform::COleDateTime date2 = date1;
+int ResetAsHost(int reportMode, const char* myCall, COleDateTime date1) {
+    COleDateTime date2 = date1;
     return ResetAsHostWithDates(reportMode, myCall, &date1, &date2);
 }
 
-int ResetAsHostWithDates(int reportMode, const char* myCall, platform::COleDateTime* date1,
-                         platform::COleDateTime* date2) {
+int ResetAsHostWithDates(int reportMode, const char* myCall, COleDateTime* date1,
+                         COleDateTime* date2) {
     return Module().ResetStats0(kJunk, reportMode, myCall, date1, date2, kJunk, kJunk, kJunk, kJunk,
                                 kJunk, kJunk, kJunk, kJunk, kJunk, kJunk, 1, 2, 3, 4.0, 5.0, kJunk,
                                 kJunk, kJunk);

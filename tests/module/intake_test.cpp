@@ -6,6 +6,8 @@
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 class Intake : public ::testing::Test {
@@ -151,7 +153,7 @@ TEST_F(Intake, FieldsAreWrittenAsGiven) {
     AddAsHost(qso);
     qso.freqHz = 4294967295u;
     qso.nullTime = false;
-    qso.time = platform::COleDateTime(41622.0, platform::COleDateTime::invalid);
+    qso.time = COleDateTime(41622.0, COleDateTime::invalid);
     AddAsHost(qso);
     qso.freqHz = 0;
     qso.time = OleDate(1999, 1, 2, 23, 59, 59);

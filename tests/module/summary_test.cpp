@@ -8,6 +8,8 @@
 #include "tests/common/scratch_dir.h"
 #include "tests/common/settings_file.h"
 
+using namespace platform;
+
 namespace {
 
 const std::string kTitle =
@@ -174,17 +176,17 @@ TEST_F(Summary, RepeatedCallsGiveTheSameText) {
 
 TEST_F(Summary, TitleTakesTheYearOfTheResetAndTheContestant) {
     struct Case {
-        platform::COleDateTime date1;
+        COleDateTime date1;
         const char* myCall;
         const char* title;
     } const cases[] = {
         {OleDate(2024, 12, 31, 23, 59), "VE3XYZ",
          "\t\tARRL 10 Meter Contest 2024 \r\n\t\t  Contestant: VE3XYZ\r\n"},
-        {platform::COleDateTime(0.0, platform::COleDateTime::null), "",
+        {COleDateTime(0.0, COleDateTime::null), "",
          "\t\tARRL 10 Meter Contest  \r\n\t\t  Contestant: \r\n"},
-        {platform::COleDateTime(41622.0, platform::COleDateTime::invalid), "W1AW",
+        {COleDateTime(41622.0, COleDateTime::invalid), "W1AW",
          "\t\tARRL 10 Meter Contest Invalid DateTime \r\n\t\t  Contestant: W1AW\r\n"},
-        {platform::COleDateTime(1e300), "W1AW",
+        {COleDateTime(1e300), "W1AW",
          "\t\tARRL 10 Meter Contest Invalid DateTime \r\n\t\t  Contestant: W1AW\r\n"},
     };
     for (const Case& c : cases) {

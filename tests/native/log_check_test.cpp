@@ -10,6 +10,9 @@
 #include "tests/common/host_calls.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+using namespace reports;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -17,7 +20,7 @@ namespace fs = std::filesystem;
 class LogCheck : public ::testing::Test {
 protected:
     LogCheck() {
-        m_Desktop.editHeader = [](reports::CabrilloHeader&) { return true; };
+        m_Desktop.editHeader = [](CabrilloHeader&) { return true; };
     }
 
     // A report pass of the 2024 contest in CATEGORY-MODE SSB (the header's
@@ -28,7 +31,7 @@ protected:
         ResetAsHost(1, "W1AW", OleDate(2024, 12, 14));
         const struct {
             const char *call, *mode, *prefix, *exch;
-            platform::COleDateTime time;
+            COleDateTime time;
         } qsos[] = {
             {"K1ABC", "CW", "K", "CT", OleDate(2024, 12, 14, 0, 12)},
             {"VE3XYZ", "CW", "VE", "ON", OleDate(2024, 12, 14, 0, 15)},

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace engine;
 using namespace reports;
 
 TEST(OperatingTime, SameOverAWeekendAndOverYears) {
@@ -24,14 +25,14 @@ TEST(OperatingTime, SameOverAWeekendAndOverYears) {
         for (const bool years : {false, true}) {
             SCOPED_TRACE(testing::PrintToString(c.minutes) +
                          (years ? " and ten years before" : ""));
-            engine::CInfoLog store;
+            CInfoLog store;
             CheckedLogBuilder facts(store);
             std::vector<int64_t> minutes = c.minutes;
             if (years) {
                 minutes.insert(minutes.begin(), -kTenYears);  // off-time before the rest
             }
             for (std::size_t i = 0; i < minutes.size(); ++i) {
-                store.Add(engine::CInfo());
+                store.Add(CInfo());
                 facts.Add(i, 0, {kTenYears + minutes[i], false});
             }
             const OperatingTime time = OperatingTimeOf(facts.Take().value(), 30, 50);

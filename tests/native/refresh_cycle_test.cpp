@@ -11,6 +11,7 @@
 #include "windows/refresh_cycle.h"
 
 using namespace platform;
+using namespace engine;
 using namespace windows;
 using namespace exports;
 
@@ -86,10 +87,10 @@ protected:
     ScriptedHost m_Host;
     RecordedView m_View;
     std::vector<std::vector<std::string>> BandRows() {
-        return engine::ContestLog::Locked(m_Log)->m_BandRows;
+        return ContestLog::Locked(m_Log)->m_BandRows;
     }
 
-    engine::ContestLog& m_Log = TheModule().m_Log;
+    ContestLog& m_Log = TheModule().m_Log;
     RefreshCycle m_Refresh{m_Log};
 };
 

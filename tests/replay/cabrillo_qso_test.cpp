@@ -6,6 +6,8 @@
 #include "host/replay/replay_log.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 CountryTable Countries() {
@@ -31,7 +33,7 @@ TEST(CabrilloQso, FieldsBecomeTheHostsQsoRecord) {
     EXPECT_EQ("10m", qso.band);
     EXPECT_EQ("CW", qso.mode);
     EXPECT_EQ("2024-12-14 13:24:00", qso.qsoTime.Format("%Y-%m-%d %H:%M:%S"));
-    EXPECT_EQ(platform::COleDateTime::valid, qso.qsoTime.m_status);
+    EXPECT_EQ(COleDateTime::valid, qso.qsoTime.m_status);
     EXPECT_EQ("VE3EJ", qso.myCall);
     EXPECT_EQ("599", qso.rstSent);
     EXPECT_EQ("ON", qso.exchSent);

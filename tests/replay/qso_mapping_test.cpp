@@ -8,6 +8,8 @@
 #include "host/replay/replay_log.h"
 #include "tests/common/scratch_dir.h"
 
+using namespace platform;
+
 namespace {
 
 const char kRequired[] = "<CALL:5>K1ABC <QSO_DATE:8>20231209 <TIME_ON:4>0012 ";
@@ -58,9 +60,8 @@ TEST(AdifDate, DatesAndTimesBecomeOleDates) {
         ASSERT_TRUE(AdifDateToDays(c.date, days));
         ASSERT_TRUE(AdifTimeToSeconds(c.time, seconds));
         EXPECT_DOUBLE_EQ(c.ole, OleDateFromDays(days, seconds));
-        EXPECT_EQ(
-            c.formatted,
-            platform::COleDateTime(OleDateFromDays(days, seconds)).Format("%Y-%m-%d %H:%M:%S"));
+        EXPECT_EQ(c.formatted,
+                  COleDateTime(OleDateFromDays(days, seconds)).Format("%Y-%m-%d %H:%M:%S"));
     }
 }
 
@@ -137,7 +138,7 @@ TEST(QsoMapping, FillsEveryUsedPosition) {
     EXPECT_EQ(2, qso.line);
     EXPECT_EQ("DL1ABC", qso.call);
     EXPECT_EQ("2023-12-09 00:12:30", qso.qsoTime.Format("%Y-%m-%d %H:%M:%S"));
-    EXPECT_EQ(platform::COleDateTime::valid, qso.qsoTime.m_status);
+    EXPECT_EQ(COleDateTime::valid, qso.qsoTime.m_status);
     EXPECT_EQ(28025500u, qso.freqHz);
     EXPECT_EQ("10m", qso.band);
     EXPECT_EQ("CW", qso.mode);

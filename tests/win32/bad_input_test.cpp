@@ -21,6 +21,8 @@
 #include "tests/win32/report_pass.h"
 #include "tests/win32/window_helpers.h"
 
+using namespace platform;
+
 namespace {
 
 const char kSettingsPath[] = "Plugins/ARRL-10M_CW_SSB.ini";
@@ -50,9 +52,9 @@ std::string IncompleteLine(const std::string& date) {
 }
 
 // A reset that starts no status windows: with "Start" set it only clears it.
-int QuietReset(const char* myCall = "W1AW", platform::COleDateTime* date1 = nullptr) {
+int QuietReset(const char* myCall = "W1AW", COleDateTime* date1 = nullptr) {
     WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\ARRL-10M_CW_SSB.ini");
-    platform::COleDateTime contestDay = OleDate(2013, 12, 14);
+    COleDateTime contestDay = OleDate(2013, 12, 14);
     return ResetAsHostWithDates(0, myCall, date1 ? date1 : &contestDay, &contestDay);
 }
 
@@ -124,18 +126,17 @@ TEST_F(BadInput, DatesWithoutACalendarDay) {
     const double inf = std::numeric_limits<double>::infinity();
     struct Case {
         const char* what;
-        platform::COleDateTime time;
+        COleDateTime time;
         bool nullTime;
         const char* text;
     } const cases[] = {
-        {"NaN", platform::COleDateTime(nan), false, "Invalid DateTime"},
-        {"infinite", platform::COleDateTime(inf), false, "Invalid DateTime"},
-        {"minus infinite", platform::COleDateTime(-inf), false, "Invalid DateTime"},
-        {"huge", platform::COleDateTime(1e308), false, "Invalid DateTime"},
-        {"status invalid", platform::COleDateTime(41622.0, platform::COleDateTime::invalid), false,
-         "Invalid DateTime"},
-        {"status null", platform::COleDateTime(41622.0, platform::COleDateTime::null), false, ""},
-        {"no date-time at all", platform::COleDateTime(), true, ""},
+        {"NaN", COleDateTime(nan), false, "Invalid DateTime"},
+        {"infinite", COleDateTime(inf), false, "Invalid DateTime"},
+        {"minus infinite", COleDateTime(-inf), false, "Invalid DateTime"},
+        {"huge", COleDateTime(1e308), false, "Invalid DateTime"},
+        {"status invalid", COleDateTime(41622.0, COleDateTime::invalid), false, "Invalid DateTime"},
+        {"status null", COleDateTime(41622.0, COleDateTime::null), false, ""},
+        {"no date-time at all", COleDateTime(), true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,7 +154,7 @@ TEST_F(BadInput, DatesWithoutACalendarDay) {
         EXPECT_EQ(1, RemoveAsHost(stored)) << "found again by its date-time";
         EXPECT_EQ(2, CheckAsHost("K1ABC", "CW", "ZZ", "10m", "10m"));
 
-        platform::COleDateTime date1 = c.time;
+        COleDateTime date1 = c.time;
         EXPECT_EQ(1, QuietReset("W1AW", c.nullTime ? nullptr : &date1));
         EXPECT_EQ(0u, ResultAsHost().find(Title(c.nullTime ? "2013" : c.text, "W1AW")));
     }

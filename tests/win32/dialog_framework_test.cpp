@@ -18,13 +18,13 @@ using namespace platform;
 
 namespace {
 
-class RecordingButton : public platform::CButton {
+class RecordingButton : public CButton {
 public:
     void DrawItem(const DRAWITEMSTRUCT& item) override { drawnControls.push_back(item.hwndItem); }
     std::vector<HWND> drawnControls;
 };
 
-class TestDialog : public platform::CDialog {
+class TestDialog : public CDialog {
 public:
     TestDialog() : CDialog(IDD_FRAMEWORK_TEST) {}
 

@@ -17,6 +17,8 @@
 #include "tests/win32/window_helpers.h"
 #include "tests/win32/wine_path.h"
 
+using namespace platform;
+
 namespace {
 
 const char kSetupTitle[] = "Setup ARRL 10 Meter Contest";
@@ -224,7 +226,7 @@ TEST(Unload, FreeLibraryClosesTheWindowsInOrderAndReturns) {
     ASSERT_TRUE(module);
     auto reset = reinterpret_cast<decltype(&ResetStats0)>(
         reinterpret_cast<void*>(GetProcAddress(module, "ResetStats0")));
-    platform::COleDateTime date = OleDate(2013, 12, 14);
+    COleDateTime date = OleDate(2013, 12, 14);
     reset("", 0, "W1AW", &date, &date, "", "", "", "", "", "", "", "", "", "", 0, 0, 0, 0, 0, "",
           "", "");
     HWND dialog = WaitForControlDialog();
